@@ -1,0 +1,48 @@
+// Digit texts: the conversions between numbers and texts of binary or hexadecimal digits, and the
+// cutting and padding of texts, from which the codec builds and takes apart an entry. None of
+// them can fail: missing texts, negative counts and out-of-range positions all have defined
+// results.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+using Text = std::string;
+using Number = std::int64_t;
+
+// A text argument. A null pointer stands for the missing text and reads as the empty text, so
+// callers never have to guard against one.
+struct TextRef {
+    std::string_view chars;
+
+    TextRef(const char* text) : chars(text ? text : "") {}
+    TextRef(std::string_view text) : chars(text) {}
+    TextRef(const std::string& text) : chars(text) {}
+};
+
+// The binary digits of a value without leading zeros; "0" for zero, 64 digits for a negative value.
+Text FormatBinary(Number value);
+
+// The upper-case hexadecimal digits of a value without leading zeros; "0" for zero, 16 digits for
+// a negative value.
+Text FormatHex(Number value);
+
+// Reads an optional sign ("-" or "+") after blanks and tabs, then "$" for hexadecimal, "%" for
+// binary or a decimal digit, then digits up to the first one that is not of the base. Wraps
+// modulo 2^64; a text without digits gives 0.
+Number ParseNumber(TextRef text);
+
+// Exactly `length` characters: the text's FIRST characters, with copies of the first character
+// of `fill` (a blank when `fill` is empty) in front when the text is shorter.
+Text PadLeft(TextRef text, std::int32_t length, TextRef fill);
+
+// The first or last `count` characters, or the whole text when it is shorter.
+Text LeftChars(TextRef text, std::int32_t count);
+Text RightChars(TextRef text, std::int32_t count);
+
+// Up to `count` characters from the 1-based position `start`; a start before the first character
+// counts from the first.
+Text MidChars(TextRef text, std::int32_t start, std::int32_t count);
+
+std::int32_t TextLength(TextRef text);
