@@ -1,0 +1,149 @@
+// A person's actions on the in-memory layer. Each becomes one platform message that the next
+// PollEvent dispatches, with the notification the real control would send.
+#include "runtime/user.h"
+#include "runtime/headless/state.h"
+
+using namespace headless;
+
+namespace {
+
+// The platform's notification codes, carried as the event's type.
+constexpr std::int32_t ButtonClicked = 0;        // BN_CLICKED
+constexpr std::int32_t ListSelectionChange = 1;  // CBN_SELCHANGE
+constexpr std::int32_t ListFocusGained = 3;      // CBN_SETFOCUS
+constexpr std::int32_t FieldFocusGained = 0x100; // EN_SETFOCUS
+constexpr std::int32_t FieldFocusLost = 0x200;   // EN_KILLFOCUS
+constexpr std::int32_t FieldChanged = 0x300;     // EN_CHANGE
+
+// The platform messages that carry the actions.
+constexpr EventKind MouseButtonUp = 514;
+constexpr EventKind KeyPressed = 256;
+
+Event ControlEventFor(ControlId id, std::int32_t type) {
+    return Event{ControlEvent, id, MainWindow, type};
+}
+
+void Deliver(Message message) {
+    TheLayer().platform.push_back(std::move(message));
+}
+
+bool IsField(const Control& control) {
+    return control.kind == Kind::TextField || control.kind == Kind::SpinField;
+}
+
+// The focus moves in one message: the old control reports the loss, then the new one the gain,
+// and the later notification is the one that becomes the event. A spin field that loses the focus
+// shows its number again, so what it shows is what will be encoded.
+Message MoveFocus(ControlId id) {
+    Layer& layer = TheLayer();
+    Message message{MouseButtonUp, std::nullopt, {}};
+    if (layer.focused == id) {
+        return message;
+    }
+    if (layer.focused) {
+        if (Control* old = FindControl(*layer.focused)) {
+            if (IsField(*old)) {
+                message.built = ControlEventFor(*layer.focused, FieldFocusLost);
+            }
+            if (old->kind == Kind::TextField) {
+                message.queued.push_back(ControlEventFor(*layer.focused, FocusLostType));
+            }
+            if (old->kind == Kind::SpinField && old->text != DecimalText(ReadSpinPosition(*old))) {
+                old->text = DecimalText(old->position);
+            }
+        }
+    }
+    layer.focused = id;
+    Control* now = FindControl(id);
+    if (now && IsField(*now)) {
+        message.built = ControlEventFor(id, FieldFocusGained);
+    }
+    if (now && now->kind == Kind::DropDownList) {
+        message.built = ControlEventFor(id, ListFocusGained);
+    }
+    if (now && now->kind == Kind::TextField) {
+        message.queued.push_back(ControlEventFor(id, FocusGainedType));
+    }
+    return message;
+}
+
+bool CanUse(Control* control, Kind kind) {
+    return control && control->kind == kind && control->enabled;
+}
+
+} // namespace
+
+void UserPickItem(ControlId id, std::int32_t index) {
+    Control* list = FindControl(id);
+    if (!CanUse(list, Kind::DropDownList) || index < 0 ||
+        static_cast<std::size_t>(index) >= list->items.size()) {
+        return;
+    }
+    list->selected = index;
+    Deliver(Message{MouseButtonUp, ControlEventFor(id, ListSelectionChange), {}});
+}
+
+void UserTypeText(ControlId id, TextRef text) {
+    Control* field = FindControl(id);
+    if (!field || !field->enabled || !IsField(*field)) {
+        return;
+    }
+    field->text = (field->flags & UpperCaseFlag) ? UpperCase(text) : Text(text.chars);
+    Deliver(Message{KeyPressed, ControlEventFor(id, FieldChanged), {}});
+}
+
+void UserClickSpinArrow(ControlId id, bool up) {
+    Control* spin = FindControl(id);
+    if (!CanUse(spin, Kind::SpinField)) {
+        return;
+    }
+    std::int32_t before = ReadSpinPosition(*spin);
+    SetControlState(id, before + (up ? 1 : -1));
+    Message message{MouseButtonUp, std::nullopt, {}};
+    if (spin->position != before) {
+        message.built = ControlEventFor(id, FieldChanged);
+    }
+    message.queued.push_back(ControlEventFor(id, up ? SpinUpType : SpinDownType));
+    Deliver(message);
+}
+
+void UserPressButton(ControlId id) {
+    Control* button = FindControl(id);
+    if (!CanUse(button, Kind::Button)) {
+        return;
+    }
+    Deliver(MoveFocus(id));
+    Deliver(Message{MouseButtonUp, ControlEventFor(id, ButtonClicked), {}});
+}
+
+void UserFocusControl(ControlId id) {
+    Control* control = FindControl(id);
+    if (control && control->enabled) {
+        Deliver(MoveFocus(id));
+    }
+}
+
+void UserCloseWindow() {
+    if (TheLayer().windowOpen) {
+        Deliver(
+            Message{MouseButtonUp, std::nullopt, {Event{CloseEvent, MainWindow, MainWindow, 0}}});
+    }
+}
+
+bool IsControlEnabled(ControlId id) {
+    Control* control = FindControl(id);
+    return control && control->enabled;
+}
+
+std::int32_t ControlItemCount(ControlId id) {
+    Control* control = FindControl(id);
+    return control ? static_cast<std::int32_t>(control->items.size()) : 0;
+}
+
+Text ControlItemText(ControlId id, std::int32_t index) {
+    Control* control = FindControl(id);
+    if (!control || index < 0 || static_cast<std::size_t>(index) >= control->items.size()) {
+        return Text();
+    }
+    return control->items[static_cast<std::size_t>(index)];
+}

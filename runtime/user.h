@@ -1,0 +1,30 @@
+// What a person does to the window and sees of it, for tests. Each action reaches the layer as
+// the platform reports it, so the event it raises comes out of PollEvent like a real one. The
+// headless layer and the Win32 layer both provide these, so one contract suite runs on both.
+#pragma once
+
+#include "runtime/controls.h"
+
+#include <cstdint>
+
+// Picks item `index` of a drop-down list.
+void UserPickItem(ControlId id, std::int32_t index);
+
+// Replaces the text of a text field or of a spin field's number part, as if typed.
+void UserTypeText(ControlId id, TextRef text);
+
+// Clicks a spin field's up arrow (`up`) or down arrow once.
+void UserClickSpinArrow(ControlId id, bool up);
+
+// Clicks a push button.
+void UserPressButton(ControlId id);
+
+// Moves the keyboard focus to a control, as a click on it or Tab would.
+void UserFocusControl(ControlId id);
+
+// Clicks the window's close box.
+void UserCloseWindow();
+
+bool IsControlEnabled(ControlId id);
+std::int32_t ControlItemCount(ControlId id);
+Text ControlItemText(ControlId id, std::int32_t index);
