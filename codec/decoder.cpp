@@ -2,12 +2,8 @@
 #include "codec/decoder.h"
 
 #include "codec/layout.h"
-#include "runtime/controls.h"
 
 namespace {
-
-constexpr const char* ErrorTitle = "Error";
-constexpr const char* NotAnEntryMessage = "This is not a valid 6 bytes OAM";
 
 bool IsHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
@@ -28,13 +24,13 @@ bool IsEntryText(TextRef text) {
 // The bit string of the attribute whose digits start at `firstDigit`.
 Text AttributeBits(TextRef entry, std::int32_t firstDigit) {
     Text digits = MidChars(entry, firstDigit, AttributeDigits);
-    auto value = static_cast<std::uint16_t>(ParseNumber(HexPrefix + digits));
+    auto value = static_cast<std::uint16_t>(ParseDigits(HexPrefix, digits));
     return PadLeft(FormatBinary(value), BitStringLength, ZeroDigit);
 }
 
 std::int32_t Field(const Text& bits, FieldPlace place) {
     return static_cast<std::int32_t>(
-        ParseNumber(BinaryPrefix + MidChars(bits, place.position, place.width)));
+        ParseDigits(BinaryPrefix, MidChars(bits, place.position, place.width)));
 }
 
 } // namespace
@@ -65,39 +61,4 @@ std::optional<OamFields> DecodeEntry(TextRef text) {
     fields.priority = Field(attr2, PriorityPlace);
     fields.tileNumber = Field(attr2, TileNumberPlace);
     return fields;
-}
-
-void GetAttributes() {
-    std::optional<OamFields> decoded = DecodeEntry(GetControlText(OamValueField));
-    if (!decoded) {
-        ShowMessage(ErrorTitle, NotAnEntryMessage, PlainMessageFlags);
-        return;
-    }
-    const OamFields& f = *decoded;
-    bool rotScaleOn = f.rotScale == 1;
-
-    // The flag decides which of two controls a place belongs to; the other keeps its state, and
-    // the interlock greys it out after this returns.
-    SetControlState(YCoordinateSpin, f.yCoordinate);
-    SetControlState(RotScaleCombo, f.rotScale);
-    SetControlState(rotScaleOn ? DoubleSizeCombo : ObjDisableCombo,
-                    rotScaleOn ? f.doubleSize : f.objDisable);
-    SetControlState(ObjModeCombo, f.mode);
-    SetControlState(ObjMosaicCombo, f.mosaic);
-    SetControlState(ColorsPalettesCombo, f.colorsPalettes);
-    SetControlState(ObjShapeCombo, f.shape);
-    SetControlState(XCoordinateSpin, f.xCoordinate);
-    if (rotScaleOn) {
-        SetControlState(RotScaleParamSpin, f.rotScaleParam);
-    } else {
-        SetControlState(HFlipCombo, f.hFlip);
-        SetControlState(VFlipCombo, f.vFlip);
-    }
-    // The size list has no sizes for the prohibited shape; it keeps what it shows.
-    if (f.shape != ProhibitedShape) {
-        SetControlState(ObjSizeCombo, SizeItem(f.shape, f.sizeCode));
-    }
-    SetControlState(TileNumberSpin, f.tileNumber);
-    SetControlState(PriorityCombo, f.priority);
-    SetControlState(PaletteNumberSpin, f.paletteNumber);
 }

@@ -4,7 +4,6 @@
 #include "codec/encoder.h"
 
 #include "codec/layout.h"
-#include "runtime/controls.h"
 
 namespace {
 
@@ -28,7 +27,7 @@ Text Unpadded(Number held) {
 // The bit string read back as binary, kept to its low 32 bits as a signed number, and written as
 // its first four hexadecimal digits (all of them for any value up to 0xFFFF).
 Text AttributeText(const Text& bits) {
-    Number parsed = ParseNumber(BinaryPrefix + bits);
+    Number parsed = ParseDigits(BinaryPrefix, bits);
     auto low = static_cast<std::int32_t>(static_cast<std::uint32_t>(parsed));
     return PadLeft(FormatHex(low), AttributeDigits, ZeroDigit);
 }
@@ -60,25 +59,4 @@ Text Attribute2Bits(const FieldStates& s) {
 Text EncodeEntry(const FieldStates& states) {
     return AttributeText(Attribute0Bits(states)) + AttributeText(Attribute1Bits(states)) +
            AttributeText(Attribute2Bits(states));
-}
-
-void CalculateOam() {
-    FieldStates states;
-    states.shape = GetControlState(ObjShapeCombo);
-    states.colorsPalettes = GetControlState(ColorsPalettesCombo);
-    states.mosaic = GetControlState(ObjMosaicCombo);
-    states.mode = GetControlState(ObjModeCombo);
-    states.doubleSize = GetControlState(DoubleSizeCombo);
-    states.objDisable = GetControlState(ObjDisableCombo);
-    states.rotScale = GetControlState(RotScaleCombo);
-    states.yCoordinate = GetControlState(YCoordinateSpin);
-    states.sizeItem = GetControlState(ObjSizeCombo);
-    states.rotScaleParam = GetControlState(RotScaleParamSpin);
-    states.vFlip = GetControlState(VFlipCombo);
-    states.hFlip = GetControlState(HFlipCombo);
-    states.xCoordinate = GetControlState(XCoordinateSpin);
-    states.paletteNumber = GetControlState(PaletteNumberSpin);
-    states.priority = GetControlState(PriorityCombo);
-    states.tileNumber = GetControlState(TileNumberSpin);
-    SetControlText(OamValueField, EncodeEntry(states));
 }

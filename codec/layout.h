@@ -4,6 +4,8 @@
 // from here.
 #pragma once
 
+#include "runtime/text.h"
+
 #include <cstdint>
 
 struct FieldPlace {
@@ -58,3 +60,10 @@ constexpr std::int32_t ShapeOfSizeItem(std::int32_t item) {
 constexpr const char* BinaryPrefix = "%";
 constexpr const char* HexPrefix = "$";
 constexpr const char* ZeroDigit = "0";
+
+// Reads a whole digit text in the base that `prefix` names.
+inline Number ParseDigits(const char* prefix, TextRef digits) {
+    Text text(prefix);
+    text.append(digits.chars);
+    return ParseNumber(text);
+}

@@ -1,0 +1,47 @@
+// "Get Attributes": the value field's entry sets every field control, in the order of the
+// entry's fields; anything but an entry is answered with the error box and changes nothing.
+#include "codec/decoder.h"
+#include "codec/layout.h"
+#include "runtime/controls.h"
+
+namespace {
+
+constexpr const char* ErrorTitle = "Error";
+constexpr const char* NotAnEntryMessage = "This is not a valid 6 bytes OAM";
+
+} // namespace
+
+void GetAttributes() {
+    std::optional<OamFields> decoded = DecodeEntry(GetControlText(OamValueField));
+    if (!decoded) {
+        ShowMessage(ErrorTitle, NotAnEntryMessage, PlainMessageFlags);
+        return;
+    }
+    const OamFields& f = *decoded;
+    bool rotScaleOn = f.rotScale == 1;
+
+    // The flag decides which of two controls a place belongs to; the other keeps its state, and
+    // the interlock greys it out after this returns.
+    SetControlState(YCoordinateSpin, f.yCoordinate);
+    SetControlState(RotScaleCombo, f.rotScale);
+    SetControlState(rotScaleOn ? DoubleSizeCombo : ObjDisableCombo,
+                    rotScaleOn ? f.doubleSize : f.objDisable);
+    SetControlState(ObjModeCombo, f.mode);
+    SetControlState(ObjMosaicCombo, f.mosaic);
+    SetControlState(ColorsPalettesCombo, f.colorsPalettes);
+    SetControlState(ObjShapeCombo, f.shape);
+    SetControlState(XCoordinateSpin, f.xCoordinate);
+    if (rotScaleOn) {
+        SetControlState(RotScaleParamSpin, f.rotScaleParam);
+    } else {
+        SetControlState(HFlipCombo, f.hFlip);
+        SetControlState(VFlipCombo, f.vFlip);
+    }
+    // The size list has no sizes for the prohibited shape; it keeps what it shows.
+    if (f.shape != ProhibitedShape) {
+        SetControlState(ObjSizeCombo, SizeItem(f.shape, f.sizeCode));
+    }
+    SetControlState(TileNumberSpin, f.tileNumber);
+    SetControlState(PriorityCombo, f.priority);
+    SetControlState(PaletteNumberSpin, f.paletteNumber);
+}
