@@ -2,7 +2,8 @@
 BUILD_TYPE ?= Debug
 JOBS ?= 2
 
-.PHONY: all deps host win32 build test run format clean
+.PHONY: all deps host win32 fuzz-build build test run fuzz format clean
+FUZZ_SECONDS ?= 60
 
 all: build
 
@@ -21,14 +22,29 @@ win32: deps
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 	cmake --build build/win32 -j $(JOBS)
 
+# The fuzzers, built with clang; CTest runs a short smoke of each.
+fuzz-build: deps
+	cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DOAMCALC_FUZZ=ON
+	cmake --build build/fuzz -j $(JOBS)
+
 build: host win32
 
-test: build
+test: build fuzz-build
+	ctest --test-dir build/fuzz --output-on-failure
 	ctest --test-dir build/host --output-on-failure
 	scripts/with-wine ctest --test-dir build/win32 --output-on-failure
 
 run: win32
 	@scripts/run-program build/win32/oamcalc.exe
+
+# Each fuzzer for FUZZ_SECONDS, growing its corpus in the build tree from the committed seeds.
+fuzz: fuzz-build
+	for fuzzer in text decoder; do \
+		build/fuzz/tests/fuzz/$$fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+			-print_final_stats=1 -artifact_prefix=build/fuzz/$$fuzzer- \
+			build/fuzz/tests/fuzz/$${fuzzer}_corpus tests/fuzz/corpus/$$fuzzer || exit 1; \
+	done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
