@@ -1,0 +1,77 @@
+// How fast the digit-text codec converts, beside shifts and masks as the floor of what any
+// conversion could cost.
+#include "codec/decoder.h"
+#include "codec/encoder.h"
+#include "tests/support/shift_and_mask.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<FieldStates> SampleStates() {
+    std::vector<FieldStates> samples;
+    for (std::uint32_t i = 0; i < 1024; ++i) {
+        auto v = static_cast<std::uint16_t>(i * 2654435761u >> 16);
+        samples.push_back(StatesOf({v, static_cast<std::uint16_t>(v * 31), 0x5A01}));
+    }
+    return samples;
+}
+
+std::vector<std::string> SampleEntries() {
+    std::vector<std::string> entries;
+    for (const FieldStates& s : SampleStates()) {
+        entries.push_back(EncodeEntry(s));
+    }
+    return entries;
+}
+
+void EncodeWithDigitTexts(benchmark::State& state) {
+    std::vector<FieldStates> samples = SampleStates();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(EncodeEntry(samples[i++ % samples.size()]));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void EncodeWithShiftsAndMasks(benchmark::State& state) {
+    std::vector<FieldStates> samples = SampleStates();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(EntryText(AttributesOf(samples[i++ % samples.size()])));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void DecodeWithDigitTexts(benchmark::State& state) {
+    std::vector<std::string> entries = SampleEntries();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(DecodeEntry(entries[i++ % entries.size()]));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void DecodeWithShiftsAndMasks(benchmark::State& state) {
+    std::vector<std::string> entries = SampleEntries();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const std::string& entry = entries[i++ % entries.size()];
+        unsigned long long value = std::stoull(entry, nullptr, 16);
+        benchmark::DoNotOptimize(
+            StatesOf({static_cast<std::uint16_t>(value >> 32),
+                      static_cast<std::uint16_t>(value >> 16), static_cast<std::uint16_t>(value)}));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+BENCHMARK(EncodeWithDigitTexts);
+BENCHMARK(EncodeWithShiftsAndMasks);
+BENCHMARK(DecodeWithDigitTexts);
+BENCHMARK(DecodeWithShiftsAndMasks);
+
+} // namespace
+
+BENCHMARK_MAIN();
