@@ -69,7 +69,7 @@ EventKind RunPass() {
     return kind;
 }
 
-int RunProgram() {
+int RunProgram(IdleLoop idle) {
     StartControls();
     if (!BuildMainWindow()) {
         // Without a window no close event can ever come: say so and end instead of looping.
@@ -83,7 +83,7 @@ int RunProgram() {
             break;
         }
         // Nothing was pending: sleep until the platform has something, instead of spinning.
-        if (kind == NoEvent) {
+        if (kind == NoEvent && idle == IdleLoop::Sleep) {
             WaitForPlatform();
         }
     }
