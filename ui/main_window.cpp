@@ -2,6 +2,7 @@
 // order, so the rows run down each attribute's frame in turn.
 #include "ui/main_window.h"
 
+#include "codec/size_names.h"
 #include "runtime/controls.h"
 
 #include <vector>
@@ -101,7 +102,7 @@ const std::vector<ControlRow>& ControlRows() {
         {VFlipCombo, DropDownList, 420, 280, 80, 20, nullptr, {"Normal", "Mirrored"}, 0, 0, true},
         {ObjSizeLabel, TextLabel, 310, 330, 80, 20, "OBJ Size : "},
         // Four sizes per shape, in shape order: the size list and the shape list follow each
-        // other by that grouping. The blanks line the one-digit sizes up with the others.
+        // other by that grouping.
         {ObjSizeCombo,
          DropDownList,
          420,
@@ -109,8 +110,7 @@ const std::vector<ControlRow>& ControlRows() {
          70,
          20,
          nullptr,
-         {"8  x  8", "16 x 16", "32 x 32", "64 x 64", "16 x 8", "32 x 8", "32 x 16", "64 x 32",
-          "8  x 16", "8  x 32", "16 x 32", "32 x 64"}},
+         {SizeNames.begin(), SizeNames.end()}},
 
         {TileNumberLabel, TextLabel, 580, 120, 80, 20, "Tile Number : "},
         {TileNumberSpin, SpinField, 690, 120, 40, 20, nullptr, {}, 0, 1023},
