@@ -45,6 +45,7 @@ constexpr std::int32_t EntryTextLength = AttributeDigits * AttributeCount;
 // shape is prohibited and has none.
 constexpr std::int32_t SizesPerShape = 4;
 constexpr std::int32_t ProhibitedShape = 3;
+constexpr std::int32_t SizeItemCount = SizesPerShape * ProhibitedShape;
 
 // A size list item is written as shape and size code together before its size code is cut out.
 constexpr std::int32_t SizeItemBits = ShapePlace.width + SizeCodePlace.width;

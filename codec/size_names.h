@@ -8,8 +8,6 @@
 #include <array>
 #include <cstdint>
 
-constexpr std::int32_t SizeItemCount = SizesPerShape * ProhibitedShape;
-
 // The blanks line the one-digit sizes up with the others in the window's list.
 inline constexpr std::array<const char*, SizeItemCount> SizeNames = {
     "8  x  8", "16 x 16", "32 x 32", "64 x 64", "16 x 8",  "32 x 8",

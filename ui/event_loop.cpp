@@ -12,8 +12,6 @@ constexpr const char* NoWindowMessage = "The window could not be created, so oam
 constexpr int NormalExit = 0;
 constexpr int NoWindowExit = 1;
 
-constexpr std::int32_t SizeItemCount = SizesPerShape * ProhibitedShape;
-
 void Dispatch(ControlId control) {
     switch (control) {
     case GetAttributesButton:
