@@ -1,0 +1,101 @@
+// What a person does, done to the real controls: each action is the message the platform itself
+// would deliver, so the control and the layer react as they would to the person.
+#include "runtime/user.h"
+#include "runtime/win32/layer.h"
+
+#include <commctrl.h>
+
+namespace {
+
+// The notification a control sends its parent about itself.
+void Notify(HWND control, WORD code) {
+    SendMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+                 reinterpret_cast<LPARAM>(control));
+}
+
+} // namespace
+
+void UserPickItem(ControlId id, std::int32_t index) {
+    const ControlEntry* entry = FindControl(id);
+    if (!entry || entry->kind != ControlKind::DropDownList) {
+        return;
+    }
+    const auto count = static_cast<std::int32_t>(SendMessageA(entry->handle, CB_GETCOUNT, 0, 0));
+    if (index < 0 || index >= count) {
+        return;
+    }
+    // CB_SETCURSEL itself is silent; a person's pick also tells the parent.
+    SendMessageA(entry->handle, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    Notify(entry->handle, CBN_SELCHANGE);
+}
+
+void UserTypeText(ControlId id, TextRef text) {
+    const HWND handle = ControlHandle(id);
+    if (!handle) {
+        return;
+    }
+    const Text typed(text.chars);
+    SendMessageA(handle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
+}
+
+void UserClickSpinArrow(ControlId id, bool up) {
+    const ControlEntry* entry = FindControl(id);
+    if (!entry || entry->kind != ControlKind::SpinField) {
+        return;
+    }
+    RECT area;
+    GetClientRect(entry->arrows, &area);
+    const int x = area.right / 2;
+    const int y = up ? area.bottom / 4 : area.bottom * 3 / 4;
+    SendMessageA(entry->arrows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(entry->arrows, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void UserPressButton(ControlId id) {
+    const ControlEntry* entry = FindControl(id);
+    if (entry && entry->kind == ControlKind::Button) {
+        SendMessageA(entry->handle, BM_CLICK, 0, 0);
+    }
+}
+
+void UserFocusControl(ControlId id) {
+    if (const HWND handle = ControlHandle(id)) {
+        SetFocus(handle);
+    }
+}
+
+void UserCloseWindow() {
+    if (const HWND window = ParentForNewControls()) {
+        SendMessageA(window, WM_CLOSE, 0, 0);
+    }
+}
+
+bool IsControlEnabled(ControlId id) {
+    const HWND handle = ControlHandle(id);
+    return handle && IsWindowEnabled(handle);
+}
+
+std::int32_t ControlItemCount(ControlId id) {
+    const ControlEntry* entry = FindControl(id);
+    if (!entry || entry->kind != ControlKind::DropDownList) {
+        return 0;
+    }
+    return static_cast<std::int32_t>(SendMessageA(entry->handle, CB_GETCOUNT, 0, 0));
+}
+
+Text ControlItemText(ControlId id, std::int32_t index) {
+    const ControlEntry* entry = FindControl(id);
+    if (!entry || entry->kind != ControlKind::DropDownList || index < 0 ||
+        index >= ControlItemCount(id)) {
+        return {};
+    }
+    const auto length = SendMessageA(entry->handle, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length <= 0) {
+        return {};
+    }
+    Text text(static_cast<std::size_t>(length) + 1, '\0');
+    const auto copied = SendMessageA(entry->handle, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                                     reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return text;
+}
