@@ -1,0 +1,106 @@
+#include "tests/win32/layer_fixture.h"
+
+namespace {
+
+class KeyboardFocus : public Win32Layer {
+  protected:
+    void SetUp() override {
+        Win32Layer::SetUp();
+        // Numbers out of creation order on purpose: Tab follows creation, not numbers.
+        ASSERT_TRUE(CreateTextLabel(0, 130, 40, 130, 20, "OAM Value (6 bytes Hex) : "));
+        ASSERT_TRUE(CreateTextField(1, 290, 40, 110, 20, "", UpperCaseFlag));
+        ASSERT_TRUE(CreateButton(6, 540, 30, 110, 30, "Calculate OAM"));
+        ASSERT_TRUE(CreateButton(2, 420, 30, 110, 30, "Get Attributes"));
+        ASSERT_TRUE(CreateFrame(3, 20, 90, 260, 280, "OBJ Attribute 0"));
+        ASSERT_TRUE(CreateSpinField(15, 150, 120, 40, 20, 0, 255, BuddyNumberFlag));
+        ASSERT_TRUE(CreateDropDownList(16, 150, 150, 50, 20));
+        ASSERT_TRUE(CreateDropDownList(17, 150, 180, 60, 20));
+        ASSERT_TRUE(CreateSpinField(37, 420, 170, 40, 20, 0, 31, BuddyNumberFlag));
+        DisableControl(17, 1);
+        DisableControl(37, 1);
+        SetForegroundWindow(window);
+        Settle();
+    }
+
+    // Real key strokes, so that the accelerator table sees the Shift key as it is.
+    static void PressTab(bool withShift) {
+        std::vector<INPUT> keys;
+        auto key = [&keys](WORD virtualKey, bool release) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = virtualKey;
+            input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+            keys.push_back(input);
+        };
+        if (withShift) {
+            key(VK_SHIFT, false);
+        }
+        key(VK_TAB, false);
+        key(VK_TAB, true);
+        if (withShift) {
+            key(VK_SHIFT, true);
+        }
+        SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+        Settle();
+    }
+
+    static ControlId Focused() {
+        const HWND focus = GetFocus();
+        return focus && focus != GetAncestor(focus, GA_ROOT) ? GetDlgCtrlID(focus) : -1;
+    }
+};
+
+TEST_F(KeyboardFocus, StartsWithNoControlFocused) {
+    EXPECT_EQ(Focused(), -1);
+    EXPECT_EQ(GetActiveWindow(), window);
+}
+
+TEST_F(KeyboardFocus, TabVisitsTheEnabledControlsInCreationOrderAndWrapsAround) {
+    std::vector<ControlId> visited;
+    for (int press = 0; press < 6; ++press) {
+        PressTab(false);
+        visited.push_back(Focused());
+    }
+    EXPECT_EQ(visited, (std::vector<ControlId>{1, 6, 2, 15, 16, 1}));
+}
+
+TEST_F(KeyboardFocus, ShiftTabGoesBackwardsAndWrapsAround) {
+    std::vector<ControlId> visited;
+    for (int press = 0; press < 6; ++press) {
+        PressTab(true);
+        visited.push_back(Focused());
+    }
+    EXPECT_EQ(visited, (std::vector<ControlId>{16, 15, 2, 6, 1, 16}));
+}
+
+TEST_F(KeyboardFocus, TabMovesOnFromAControlDisabledWhileFocused) {
+    SetFocus(ControlHandle(2));
+    DisableControl(2, 1);
+    PressTab(false);
+    EXPECT_EQ(Focused(), 1) << "disabling dropped the focus, so Tab starts again from the first";
+    DisableControl(2, 0);
+}
+
+TEST_F(KeyboardFocus, ComesBackToTheSameControlWhenTheWindowIsActivatedAgain) {
+    SetFocus(ControlHandle(2));
+    const HWND other = CreateWindowExA(0, "Static", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                       200, 100, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(other, nullptr);
+    SetForegroundWindow(other);
+    SetActiveWindow(other);
+    Settle();
+    ASSERT_NE(GetActiveWindow(), window);
+
+    SetForegroundWindow(window);
+    SetActiveWindow(window);
+    const std::vector<SeenEvent> seen = Settle();
+    EXPECT_EQ(Focused(), 2);
+    bool activated = false;
+    for (const SeenEvent& event : seen) {
+        activated = activated || event.kind == WindowActivatedEvent;
+    }
+    EXPECT_TRUE(activated);
+    DestroyWindow(other);
+}
+
+} // namespace
