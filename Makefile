@@ -2,7 +2,7 @@
 BUILD_TYPE ?= Debug
 JOBS ?= 2
 
-.PHONY: all deps host win32 fuzz-build build test run fuzz format clean
+.PHONY: all deps host win32 fuzz-build bench-build build test run fuzz bench format clean
 FUZZ_SECONDS ?= 60
 
 all: build
@@ -28,6 +28,11 @@ fuzz-build: deps
 		-DOAMCALC_FUZZ=ON
 	cmake --build build/fuzz -j $(JOBS)
 
+# The native benchmarks, optimised and without sanitizers.
+bench-build: deps
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DOAMCALC_BENCH=ON
+	cmake --build build/bench -j $(JOBS) --target codec_bench
+
 build: host win32
 
 test: build fuzz-build
@@ -37,6 +42,10 @@ test: build fuzz-build
 
 run: win32
 	@scripts/run-program build/win32/oamcalc.exe
+
+# One table: the codec natively, then start-up, response, idle use and memory under Wine.
+bench: bench-build win32
+	@scripts/bench
 
 # Each fuzzer for FUZZ_SECONDS, growing its corpus in the build tree from the committed seeds.
 fuzz: fuzz-build
