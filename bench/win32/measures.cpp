@@ -19,9 +19,6 @@ namespace {
 constexpr DWORD StartTimeoutMs = 30000;
 constexpr DWORD ResponseTimeoutMs = 5000;
 constexpr DWORD SettleMs = 1000;
-// Wine keeps working for a new window for a while (fonts, painting, the desktop's bookkeeping);
-// idleness is measured after that.
-constexpr DWORD IdleSettleMs = 3000;
 
 double Now() {
     LARGE_INTEGER counter;
@@ -29,28 +26,6 @@ double Now() {
     QueryPerformanceCounter(&counter);
     QueryPerformanceFrequency(&frequency);
     return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-struct Search {
-    DWORD processId;
-    HWND window;
-};
-
-BOOL CALLBACK TakeVisibleWindow(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<Search*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window) && !GetWindow(window, GW_OWNER)) {
-        search->window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND VisibleWindowOf(DWORD processId) {
-    Search search{processId, nullptr};
-    EnumWindows(TakeVisibleWindow, reinterpret_cast<LPARAM>(&search));
-    return search.window;
 }
 
 std::string FileNameOf(const std::string& path) {
@@ -130,7 +105,7 @@ double StartUpMilliseconds(const std::string& path, int lastControl, long& peakK
     }
     double shown = -1;
     while (Now() - start < StartTimeoutMs) {
-        HWND window = VisibleWindowOf(process.dwProcessId);
+        HWND window = FindMainWindow(process.dwProcessId);
         if (window && (lastControl == 0 || GetDlgItem(window, lastControl))) {
             shown = Now() - start;
             break;
@@ -188,7 +163,7 @@ IdleUse IdleProcessorPercent(const std::string& path, int seconds) {
         StopProgram(program);
         return use;
     }
-    Sleep(IdleSettleMs);
+    WaitUntilQuiet(program.linuxPid);
     std::int64_t programBefore = ProcessorTicksOf(program.linuxPid);
     std::int64_t serverBefore = ServerTicks();
     Sleep(static_cast<DWORD>(seconds) * 1000);

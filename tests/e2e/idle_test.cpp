@@ -14,27 +14,7 @@ constexpr std::int64_t MostPercentOfOneCore = 2;
 constexpr std::int64_t TicksAtTheLimit =
     LinuxTicksPerSecond * MeasuredMs / 1000 * MostPercentOfOneCore / 100;
 
-// What Wine does in the program's process right after an action (painting, X events) is over
-// once its processor time stops growing for this long.
-constexpr DWORD QuietMs = 500;
-constexpr DWORD QuietTimeoutMs = 10000;
-
 using IdleProgram = ProgramGroup;
-
-void WaitUntilQuiet(int linuxPid) {
-    std::int64_t last = ProcessorTicksOf(linuxPid);
-    ULONGLONG lastChange = GetTickCount64();
-    WaitUntil(
-        [&] {
-            const std::int64_t now = ProcessorTicksOf(linuxPid);
-            if (now != last) {
-                last = now;
-                lastChange = GetTickCount64();
-            }
-            return GetTickCount64() - lastChange >= QuietMs;
-        },
-        QuietTimeoutMs);
-}
 
 // Processor ticks the program uses over the measured time with nothing happening.
 std::int64_t TicksWhileIdle(const Program& program) {

@@ -1,5 +1,7 @@
 #include "tests/e2e/linux_process.h"
 
+#include "tests/e2e/wait.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -11,6 +13,9 @@
 namespace {
 
 constexpr const char* ProcDirectory = "Z:\\proc\\";
+
+constexpr DWORD QuietMs = 500;
+constexpr DWORD QuietTimeoutMs = 10000;
 
 // /proc files report no size, so read until the end.
 std::string ReadWholeFile(const std::string& path) {
@@ -95,4 +100,19 @@ std::int64_t ProcessorTicksOf(int linuxPid) {
     std::int64_t system = -1;
     fields >> user >> system;
     return fields ? user + system : -1;
+}
+
+void WaitUntilQuiet(int linuxPid) {
+    std::int64_t last = ProcessorTicksOf(linuxPid);
+    ULONGLONG lastChange = GetTickCount64();
+    WaitUntil(
+        [&] {
+            const std::int64_t now = ProcessorTicksOf(linuxPid);
+            if (now != last) {
+                last = now;
+                lastChange = GetTickCount64();
+            }
+            return GetTickCount64() - lastChange >= QuietMs;
+        },
+        QuietTimeoutMs);
 }

@@ -16,3 +16,7 @@ std::vector<int> LinuxProcessesRunning(std::string_view fileName);
 // User plus system time the Linux process has used so far, all its threads together, in ticks;
 // -1 when the process cannot be read.
 std::int64_t ProcessorTicksOf(int linuxPid);
+
+// Waits until what Wine does in the process right after an action (painting, X events) is over:
+// until its processor time has stopped growing for a while, or a timeout has passed.
+void WaitUntilQuiet(int linuxPid);

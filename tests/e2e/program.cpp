@@ -42,12 +42,6 @@ BOOL CALLBACK TakeMainWindow(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
-HWND FindMainWindow(DWORD processId) {
-    WindowSearch search{processId, nullptr};
-    EnumWindows(TakeMainWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 std::string FileNameOf(const std::string& path) {
     const std::size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -66,6 +60,12 @@ int NewLinuxProcess(const std::vector<int>& before, const std::string& fileName)
 }
 
 } // namespace
+
+HWND FindMainWindow(DWORD processId) {
+    WindowSearch search{processId, nullptr};
+    EnumWindows(TakeMainWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 std::string ProgramPath() {
     const char* path = std::getenv("OAMCALC_PROGRAM");

@@ -19,6 +19,9 @@ std::string ProgramPath();
 // program waiting for input. False (with nothing left running) when that does not happen.
 bool StartProgram(Program& program, const std::string& path);
 
+// The process's visible top-level window that is not a message box, or nullptr.
+HWND FindMainWindow(DWORD processId);
+
 bool IsRunning(const Program& program);
 
 // True when the process ended within `timeoutMs`; `exitCode` then holds its exit code.
