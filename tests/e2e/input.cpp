@@ -57,6 +57,29 @@ void Send(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+// Under Wine the X server keeps a pointer of its own, which Wine moves after injected input and
+// reads back whenever its own idea of the mouse is older than a tenth of a second. Now and then
+// the X pointer stays where an earlier click left it, and the mouse jumps back there, hovering
+// over whatever is below it by then (an open list follows the mouse with its selection). A hand
+// on a mouse stays put after a click: so does this one, until the platform agrees on where it is.
+constexpr DWORD PlatformAgreesAfterMs = 150;
+constexpr DWORD MouseSettleTimeoutMs = 3000;
+
+void KeepMouseAt(POINT point) {
+    ULONGLONG since = GetTickCount64();
+    WaitUntil(
+        [&] {
+            POINT now{};
+            GetCursorPos(&now);
+            if (now.x != point.x || now.y != point.y) {
+                Send({MouseInput(point, 0)});
+                since = GetTickCount64();
+            }
+            return GetTickCount64() - since >= PlatformAgreesAfterMs;
+        },
+        MouseSettleTimeoutMs);
+}
+
 } // namespace
 
 bool BringToFront(HWND window) {
@@ -85,6 +108,7 @@ void ClickAt(POINT point) {
     last = point;
     Send({MouseInput(point, 0), MouseInput(point, MOUSEEVENTF_LEFTDOWN),
           MouseInput(point, MOUSEEVENTF_LEFTUP)});
+    KeepMouseAt(point);
 }
 
 void PressKey(WORD virtualKey) {

@@ -74,7 +74,6 @@ TEST_F(RulesAsAPersonTriggersThem, ArrowKeysInTheOpenListFlipTheEnabledSetBefore
     PressKey(VK_RETURN);
     ASSERT_TRUE(WaitUntil([] { return !ListIsOpen(program, RotScaleCombo); }));
     EXPECT_EQ(ListSelection(program, RotScaleCombo), On);
-    { POINT c{}; GetCursorPos(&c); RECT r{}; GetWindowRect(ControlWindow(program, RotScaleCombo), &r); fprintf(stderr, "DIAG cursor %ld,%ld combo %ld,%ld-%ld,%ld\n", c.x, c.y, r.left, r.top, r.right, r.bottom); }
     ExpectSideOf(program, On);
 
     ASSERT_TRUE(OpenListWithMouse(program, RotScaleCombo));
