@@ -57,12 +57,12 @@ void Send(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-// Under Wine the X server keeps a pointer of its own, which Wine moves after injected input and
-// reads back whenever its own idea of the mouse is older than a tenth of a second. Now and then
-// the X pointer stays where an earlier click left it, and the mouse jumps back there, hovering
-// over whatever is below it by then (an open list follows the mouse with its selection). A hand
-// on a mouse stays put after a click: so does this one, until the platform agrees on where it is.
-constexpr DWORD PlatformAgreesAfterMs = 150;
+// A window that opens or closes under the mouse makes the X server tell the program where the
+// mouse is, and the program hands that on as a mouse move whenever it gets to it. Handled late,
+// such a report takes the mouse back to where an earlier click left it, to hover over whatever is
+// there by then (an open list moves its selection to the item under the mouse). A hand stays on
+// the mouse after a click: so does this one, putting the mouse back until it holds still.
+constexpr DWORD HeldStillMs = 150;
 constexpr DWORD MouseSettleTimeoutMs = 3000;
 
 void KeepMouseAt(POINT point) {
@@ -75,7 +75,7 @@ void KeepMouseAt(POINT point) {
                 Send({MouseInput(point, 0)});
                 since = GetTickCount64();
             }
-            return GetTickCount64() - since >= PlatformAgreesAfterMs;
+            return GetTickCount64() - since >= HeldStillMs;
         },
         MouseSettleTimeoutMs);
 }

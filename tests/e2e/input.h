@@ -1,6 +1,6 @@
 // Real input, made the way the platform makes a person's (SendInput): it reaches whichever window
 // is in front and whichever control has the keyboard focus, and the program takes it from its
-// queue in its own time. Nothing here waits for the effect; callers poll for it.
+// queue in its own time. Nothing here waits for the effect on the program; callers poll for it.
 #pragma once
 
 #include <windows.h>
@@ -13,7 +13,8 @@ bool BringToFront(HWND window);
 // The centre of a window on the screen.
 POINT CentreOf(HWND window);
 
-// Moves the mouse to a point of the screen and clicks the left button there.
+// Moves the mouse to a point of the screen and clicks the left button there, then keeps the mouse
+// at that point until it holds still.
 void ClickAt(POINT point);
 
 void PressKey(WORD virtualKey);
