@@ -21,9 +21,8 @@ function(oam_cli_output_test name exit_code input)
             -DEXIT_CODE=${exit_code}
             -P ${oam_cli_tests}/compare_output.cmake)
     if(CMAKE_CROSSCOMPILING_EMULATOR)
-        # Never the user's own Wine prefix, even when CTest is started without scripts/with-wine.
         set_tests_properties(cli_output_${name} PROPERTIES TIMEOUT 120 ENVIRONMENT
-            "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDLLOVERRIDES=mscoree,mshtml=;WINEDEBUG=-all")
+            "${oam_wine_environment};WINEDEBUG=-all")
     endif()
 endfunction()
 
