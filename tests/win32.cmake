@@ -12,9 +12,7 @@ function(oam_wine_test name)
     add_executable(${name} ${ARGN} ${oam_resources})
     target_link_libraries(${name} PRIVATE oam_win32_user gtest_main)
     add_test(NAME ${name} COMMAND ${name})
-    # Never the user's own Wine prefix, even when CTest is started without scripts/with-wine.
-    set_tests_properties(${name} PROPERTIES TIMEOUT 300
-        ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDLLOVERRIDES=mscoree,mshtml=")
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300 ENVIRONMENT "${oam_wine_environment}")
 endfunction()
 
 # The same contract suite that the native build runs against the in-memory layer.
@@ -24,7 +22,29 @@ oam_wine_test(win32_layer_tests
     ${oam_tests}/win32/drop_down_list_test.cpp
     ${oam_tests}/win32/events_test.cpp
     ${oam_tests}/win32/focus_test.cpp
+    ${oam_tests}/win32/label_fit_test.cpp
     ${oam_tests}/win32/message_box_test.cpp
     ${oam_tests}/win32/spin_field_test.cpp
     ${oam_tests}/win32/window_test.cpp)
+target_link_libraries(win32_layer_tests PRIVATE oam_ui)
+
+# What needs no running: each program's processor, subsystem, imports and resources. These run
+# where Wine cannot.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(oam_pe_machine x86-64)
+else()
+    set(oam_pe_machine i386)
+endif()
+foreach(program oamcalc oamcalc-cli)
+    if(program STREQUAL oamcalc)
+        set(subsystem gui)
+    else()
+        set(subsystem console)
+    endif()
+    add_test(NAME ${program}_file
+        COMMAND ${oam_tests}/package/check_exe ${CMAKE_OBJDUMP} ${CMAKE_RC_COMPILER}
+            $<TARGET_FILE:${program}> ${oam_pe_machine} ${subsystem} ${PROJECT_VERSION})
+    set_tests_properties(${program}_file PROPERTIES LABELS static)
+endforeach()
+
 include(${CMAKE_CURRENT_LIST_DIR}/cli.cmake)
