@@ -25,6 +25,8 @@ constexpr std::array Fields = {
     FieldEntry{"tileNumber", TileNumberPlace, Always, &OamFields::tileNumber},
 };
 
+static_assert(Fields.size() == FieldCount);
+
 } // namespace
 
 std::span<const FieldEntry> FieldTable() {
