@@ -5,9 +5,13 @@
 #include <poll.h>
 #include <unistd.h>
 
-Transfer ReadSome(int descriptor, char* buffer, std::size_t size) {
+namespace {
+
+// A call interrupted by a signal is made again; any other failure is reported.
+template <typename Call>
+Transfer Retried(Call call) {
     for (;;) {
-        ssize_t count = read(descriptor, buffer, size);
+        ssize_t count = call();
         if (count >= 0) {
             return {static_cast<std::size_t>(count), 0};
         }
@@ -17,16 +21,14 @@ Transfer ReadSome(int descriptor, char* buffer, std::size_t size) {
     }
 }
 
+} // namespace
+
+Transfer ReadSome(int descriptor, char* buffer, std::size_t size) {
+    return Retried([&] { return read(descriptor, buffer, size); });
+}
+
 Transfer WriteSome(int descriptor, const char* bytes, std::size_t size) {
-    for (;;) {
-        ssize_t count = write(descriptor, bytes, size);
-        if (count >= 0) {
-            return {static_cast<std::size_t>(count), 0};
-        }
-        if (errno != EINTR) {
-            return {0, errno};
-        }
-    }
+    return Retried([&] { return write(descriptor, bytes, size); });
 }
 
 bool IsTerminal(int descriptor) {

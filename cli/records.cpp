@@ -92,38 +92,24 @@ Cell& Added(Record& record, const char* name, CellKind kind) {
     return cell;
 }
 
-void WritePairs(std::string& out, const Record& record) {
+// Pairs and JSON objects show the same cells, those with a value that are not the table's own.
+void WriteShownCells(std::string& out, Format format, const Record& record) {
+    bool json = format == Format::Json;
+    out += json ? "{" : "";
     bool first = true;
     for (const Cell& cell : std::span(record.cells).first(record.count)) {
         if (cell.kind == CellKind::Absent || cell.tableOnly) {
             continue;
         }
         if (!first) {
-            out += ' ';
+            out += json ? ',' : ' ';
         }
         first = false;
-        out += cell.name;
-        out += '=';
-        AppendValue(out, Format::Text, cell);
+        json ? AppendJsonString(out, cell.name) : void(out += cell.name);
+        out += json ? ':' : '=';
+        AppendValue(out, format, cell);
     }
-}
-
-void WriteObject(std::string& out, const Record& record) {
-    out += '{';
-    bool first = true;
-    for (const Cell& cell : std::span(record.cells).first(record.count)) {
-        if (cell.kind == CellKind::Absent || cell.tableOnly) {
-            continue;
-        }
-        if (!first) {
-            out += ',';
-        }
-        first = false;
-        AppendJsonString(out, cell.name);
-        out += ':';
-        AppendValue(out, Format::Json, cell);
-    }
-    out += '}';
+    out += json ? "}" : "";
 }
 
 void WriteRow(std::string& out, const Record& record) {
@@ -172,17 +158,7 @@ void MarkTableOnly(Record& record) {
 }
 
 void WriteRecord(std::string& out, Format format, const Record& record) {
-    switch (format) {
-    case Format::Text:
-        WritePairs(out, record);
-        break;
-    case Format::Json:
-        WriteObject(out, record);
-        break;
-    case Format::Table:
-        WriteRow(out, record);
-        break;
-    }
+    format == Format::Table ? WriteRow(out, record) : WriteShownCells(out, format, record);
     out += '\n';
 }
 
