@@ -1,71 +1,63 @@
 #include "cli/assignments.h"
 
+#include "cli/blanks.h"
+#include "cli/echo.h"
 #include "cli/field_table.h"
 #include "codec/size_names.h"
 
-#include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
-#include <string_view>
-#include <vector>
 
 namespace {
 
 struct Assignment {
-    std::string name;
-    std::string value;
+    std::string_view name;
+    std::string_view value;
+    std::string_view shown; // name=value as given, for messages
 };
 
-// The fields one word sets: its own, or shape and sizeCode for the size.
+// Which assignment set each field, by its place in the field table, and in what order.
 struct Given {
-    std::vector<const FieldEntry*> sets;
-    std::string shown; // name=value as given, for messages
+    std::array<std::string_view, FieldCount> shownBy{};
+    std::array<std::size_t, FieldCount> order{};
+    std::size_t count = 0;
 };
 
-std::string Shown(const Assignment& assignment) {
-    return assignment.name + "=" + assignment.value;
+std::size_t IndexOf(const FieldEntry* field) {
+    return static_cast<std::size_t>(field - FieldTable().data());
 }
 
 // Quotes survive when the words come from a line of input rather than from a shell.
-std::string Unquoted(const std::string& value) {
+std::string_view Unquoted(std::string_view value) {
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
         return value.substr(1, value.size() - 2);
     }
     return value;
 }
 
-std::optional<std::string> Group(std::span<const std::string> words,
-                                 std::vector<Assignment>& assignments) {
-    for (const std::string& word : words) {
-        std::size_t equals = word.find('=');
-        if (equals != std::string::npos) {
-            assignments.push_back({word.substr(0, equals), word.substr(equals + 1)});
-        } else if (assignments.empty()) {
-            return "\"" + word + "\": expected name=value";
-        } else {
-            assignments.back().value += " " + word;
-        }
-    }
-    for (Assignment& assignment : assignments) {
-        assignment.value = Unquoted(assignment.value);
-    }
-    return std::nullopt;
-}
-
 // "8  x  8", "8 x 8", "8x8" and "8X8" are the same size.
-std::string Squashed(std::string_view size) {
-    std::string squashed;
-    for (char c : size) {
-        if (c != ' ' && c != '\t') {
-            squashed += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+bool SameSize(std::string_view given, std::string_view name) {
+    auto skip = [](std::string_view text, std::size_t i) {
+        while (i < text.size() && IsBlank(text[i])) {
+            ++i;
         }
+        return i;
+    };
+    std::size_t g = skip(given, 0), n = skip(name, 0);
+    while (g < given.size() && n < name.size()) {
+        if (std::tolower(static_cast<unsigned char>(given[g])) != name[n]) {
+            return false;
+        }
+        g = skip(given, g + 1);
+        n = skip(name, n + 1);
     }
-    return squashed;
+    return g == given.size() && n == name.size();
 }
 
 std::optional<std::int32_t> SizeItemNamed(std::string_view text) {
     for (std::int32_t item = 0; item < SizeItemCount; ++item) {
-        if (Squashed(text) == Squashed(SizeNames[static_cast<std::size_t>(item)])) {
+        if (SameSize(text, SizeNames[static_cast<std::size_t>(item)])) {
             return item;
         }
     }
@@ -100,67 +92,82 @@ std::optional<std::int32_t> Number(std::string_view text) {
 }
 
 // A field may be set once, whether by its own name or through the size.
-std::optional<std::string> Record(Given next, std::vector<Given>& given) {
-    for (const Given& earlier : given) {
-        for (const FieldEntry* field : next.sets) {
-            if (std::find(earlier.sets.begin(), earlier.sets.end(), field) != earlier.sets.end()) {
-                return next.shown + ": " + field->name + " is already given by " + earlier.shown;
-            }
-        }
+std::optional<std::string> Record(const FieldEntry* field, std::string_view shown, Given& given) {
+    std::size_t index = IndexOf(field);
+    if (!given.shownBy[index].empty()) {
+        return Echoed(shown) + ": " + field->name + " is already given by " +
+               Echoed(given.shownBy[index]);
     }
-    given.push_back(std::move(next));
+    given.shownBy[index] = shown;
+    given.order[given.count++] = index;
     return std::nullopt;
 }
 
-std::optional<std::string> Read(const Assignment& assignment, std::vector<Given>& given,
-                                OamFields& fields) {
-    std::string shown = Shown(assignment);
+std::optional<std::string> Read(const Assignment& assignment, Given& given, OamFields& fields) {
+    std::string_view value = Unquoted(assignment.value);
     if (assignment.name == SizeName) {
-        std::optional<std::int32_t> item = SizeItemNamed(assignment.value);
+        std::optional<std::int32_t> item = SizeItemNamed(value);
         if (!item) {
-            return shown + ": " + SizeName + " takes one of " + SizeChoices();
+            return Echoed(assignment.shown) + ": " + SizeName + " takes one of " + SizeChoices();
         }
         fields.shape = ShapeOfSizeItem(*item);
         fields.sizeCode = *item % SizesPerShape;
-        return Record({{FindField(ShapeName), FindField(SizeCodeName)}, shown}, given);
+        if (auto problem = Record(FindField(ShapeName), assignment.shown, given)) {
+            return problem;
+        }
+        return Record(FindField(SizeCodeName), assignment.shown, given);
     }
     const FieldEntry* field = FindField(assignment.name);
     if (!field) {
-        return shown + ": no field named \"" + assignment.name + "\"; the fields are " +
-               FieldNames();
+        return Echoed(assignment.shown) + ": no field named " + QuotedEcho(assignment.name) +
+               "; the fields are " + FieldNames();
     }
-    std::optional<std::int32_t> number = Number(assignment.value);
+    std::optional<std::int32_t> number = Number(value);
     if (!number || *number > FieldMaximum(*field)) {
-        return shown + ": " + field->name + " takes a whole number from " + RangeText(*field);
+        return Echoed(assignment.shown) + ": " + field->name + " takes a whole number from " +
+               RangeText(*field);
     }
     fields.*field->value = *number;
-    return Record({{field}, shown}, given);
+    return Record(field, assignment.shown, given);
 }
 
 // Known only once every word is read, since rotScale may come last.
-std::optional<std::string> CheckFlag(const std::vector<Given>& given, const OamFields& fields) {
-    for (const Given& g : given) {
-        for (const FieldEntry* field : g.sets) {
-            if (!FlagSelects(*field, fields.rotScale)) {
-                return g.shown + ": " + field->name + " (" + RangeText(*field) +
-                       ") is part of the entry only with " + RotScaleName + "=" +
-                       (fields.rotScale != 0 ? "0" : "1");
-            }
+std::optional<std::string> CheckFlag(const Given& given, const OamFields& fields) {
+    for (std::size_t index : std::span(given.order).first(given.count)) {
+        const FieldEntry& field = FieldTable()[index];
+        if (!FlagSelects(field, fields.rotScale)) {
+            return Echoed(given.shownBy[index]) + ": " + field.name + " (" + RangeText(field) +
+                   ") is part of the entry only with " + RotScaleName + "=" +
+                   (fields.rotScale != 0 ? "0" : "1");
         }
     }
     return std::nullopt;
+}
+
+// The assignment that starts with `word`, with every following word that has no "=" as part of
+// its value; `rest` then starts at the next assignment.
+Assignment NextAssignment(std::string_view word, std::string_view& rest) {
+    const char* valueEnd = word.data() + word.size();
+    for (std::string_view ahead = rest, next = NextWord(ahead);
+         !next.empty() && next.find('=') == std::string_view::npos; next = NextWord(ahead)) {
+        valueEnd = next.data() + next.size();
+        rest = ahead;
+    }
+    std::size_t equals = word.find('=');
+    std::string_view shown(word.data(), static_cast<std::size_t>(valueEnd - word.data()));
+    return {shown.substr(0, equals), shown.substr(equals + 1), shown};
 }
 
 } // namespace
 
-std::optional<std::string> ReadAssignments(std::span<const std::string> words, OamFields& fields) {
-    std::vector<Assignment> assignments;
-    if (auto problem = Group(words, assignments)) {
-        return problem;
-    }
-    std::vector<Given> given;
-    for (const Assignment& assignment : assignments) {
-        if (auto problem = Read(assignment, given, fields)) {
+std::optional<std::string> ReadAssignments(std::string_view job, OamFields& fields) {
+    Given given;
+    std::string_view rest = job;
+    for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
+        if (word.find('=') == std::string_view::npos) {
+            return QuotedEcho(word) + ": expected name=value";
+        }
+        if (auto problem = Read(NextAssignment(word, rest), given, fields)) {
             return problem;
         }
     }

@@ -5,12 +5,12 @@
 #include "codec/decoder.h"
 
 #include <optional>
-#include <span>
 #include <string>
+#include <string_view>
 
 constexpr const char* SizeName = "size";
 
-// Fills `fields` from the words, as the shell or a line of input split them; a field not given
-// stays 0. A word without "=" continues the value before it, so size=32 x 16 needs no quotes.
-// Gives the reason, naming the field and its range, when the words are not a valid entry.
-std::optional<std::string> ReadAssignments(std::span<const std::string> words, OamFields& fields);
+// Fills `fields` from the job's words, separated by blanks; a field not given stays 0. A word
+// without "=" continues the value before it, so size=32 x 16 needs no quotes. Gives the reason,
+// naming the field and its range, when the words are not a valid entry.
+std::optional<std::string> ReadAssignments(std::string_view job, OamFields& fields);

@@ -1,14 +1,20 @@
 #include "cli/command_line.h"
 
+#include "cli/affine_command.h"
 #include "cli/assignments.h"
+#include "cli/blanks.h"
+#include "cli/dump_command.h"
+#include "cli/exit_codes.h"
 #include "cli/field_table.h"
 #include "cli/jobs.h"
+#include "cli/line_reader.h"
+#include "codec/memory_layout.h"
 #include "codec/size_names.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,21 +25,58 @@ constexpr const char* Description =
 
 constexpr const char* TryHelp = "Run with --help for more information.\n";
 
+constexpr const char* VersionText = "oamcalc-cli " OAMCALC_VERSION;
+
 constexpr const char* ExamplesHelp = R"(Examples:
   oamcalc-cli decode 7464912C5A01
   oamcalc-cli encode size="32 x 16" xCoordinate=300 tileNumber=513
   oamcalc-cli --json < entries.txt
+  oamcalc-cli --inline-errors --tsv < entries.txt
+  oamcalc-cli decode --memory-order "64 74 2C 91 01 5A 00 01"
+  oamcalc-cli encode --memory-order xCoordinate=300 tileNumber=513
+  oamcalc-cli dump --engine a --visible oam.bin
+  oamcalc-cli dump --groups oam.bin
+  oamcalc-cli affine --angle 30 --scale 2
+  oamcalc-cli affine 0000 FF00 0100 0000
 )";
 
-constexpr const char* BatchHelp = R"(
-With no ENTRY or FIELD, each line of standard input is one job: a line with "=" is encoded, any
-other line is decoded (after "decode" or "encode", every line is that kind of job). Answers go to
-standard output, one line each; a bad line is reported on standard error with its line number,
-gives no answer, and the other lines still run.
+constexpr const char* RestOfHelp = R"(
+Batches: with no ENTRY or FIELD, each line of standard input is one job: a line with "=" is
+encoded, any other line is decoded (after "decode" or "encode", every line is that kind of job).
+Blanks (space, tab, CR, VT, FF) around a job are ignored, and so is a byte-order mark at the
+start; blank lines are skipped; a line may be at most 4096 bytes. Answers go to standard output,
+one line each. A bad line is reported on standard error as "line N: ..." and the others still
+run; with --inline-errors it is reported in standard output instead, in place of its answer, so
+every non-blank line gives exactly one line: line=N error="..." (JSON:
+{"line":N,"input":"...","error":"..."}). --tsv writes a header row and then the columns line,
+entry, every field and error, each row the same columns, empty where rotScale does not select a
+field. Arguments are all or nothing: any bad one, and no answer is printed.
+
+Memory order: --memory-order reads and writes an entry's bytes as a memory viewer shows them,
+two hexadecimal digits a byte, attr0 attr1 attr2 each little-endian: "64 74 2C 91 01 5A" is
+7464912C5A01. Decode takes six bytes, or eight with the group halfword (then also printed as
+groupHalfword); blanks may stand between bytes.
+
+dump [FILE|-]: a raw OAM dump (standard input for "-" or no FILE): 1024 bytes per engine, engine
+A from 0x07000000, engine B from 0x07000400; entry n at byte 8n (attr0, attr1, attr2, group
+halfword, little-endian). A dump of any whole number of entries from the start, up to 2048 bytes,
+is read. One line per entry: engine, index, entry, the fields as decode names them, width and
+height in pixels ("prohibited" for shape 3), screenX (signed 9 bits) and screenY (from 192 up,
+negative), boxWidth and boxHeight (doubled with doubleSize), hidden (rotScale=0 and
+objDisable=1) and group (with rotScale=1). --groups lists instead the 32 rotation/scaling groups
+of each engine the dump holds whole: PA to PD (the group halfwords of entries 4g to 4g+3) in hex
+and as signed 8.8 numbers, and users, the entries that use the group.
+
+affine: --angle DEG (counter-clockwise) and --scale S or SX,SY give the matrix as the hardware
+uses it, screen to texture: PA = cos/sx, PB = -sin/sx, PC = sin/sy, PD = cos/sy, each rounded to
+the nearest 1/256 and refused when outside signed 8.8. Four halfwords PA PB PC PD give back the
+angle and scales (scaleY negative for a mirror), and shear=1 when the matrix also shears.
 
 Exit codes: 0 every job went through; 1 an entry is not twelve hexadecimal digits ("This is not a
-valid 6 bytes OAM"); 2 an unknown field, a value outside its field's range, a field that rotScale
-does not select, or a bad command line. With several failures, the highest.)";
+valid 6 bytes OAM"), a line is too long, or a dump is not a whole number of entries; 2 an unknown
+field, a value outside its field's range, a field that rotScale does not select, or a bad affine
+value; 64 a bad command line; 74 standard input, the dump or standard output could not be read
+or written (a closed pipe ends the run at once). With several failures, the highest.)";
 
 constexpr std::size_t RangeColumn = 18;
 constexpr std::size_t NoteColumn = 32;
@@ -72,69 +115,122 @@ std::string FieldsHelp() {
     return help;
 }
 
-int RunWords(const std::vector<std::string>& entries, const std::vector<std::string>& words,
-             std::ostream& out, std::ostream& err, bool json) {
-    std::vector<Outcome> outcomes;
+// Each argument is one entry; the encode words are one job, as if they were one line.
+void RunArguments(Session& session, const std::vector<std::string>& entries,
+                  const std::vector<std::string>& words) {
+    session.holdAnswers = true;
+    StartEntryTable(session);
+    std::int64_t number = 0;
     for (const std::string& entry : entries) {
-        outcomes.push_back(DecodeJob(entry, json));
+        RunJob(session, JobKind::Decode, Trimmed(entry), ++number);
     }
     if (!words.empty()) {
-        outcomes.push_back(EncodeJob(words, json));
+        std::string job;
+        for (const std::string& word : words) {
+            job += word;
+            job += ' ';
+        }
+        RunJob(session, JobKind::Encode, job, ++number);
     }
     // All or nothing: a script must not take the answers of the good entries for the whole.
-    int worst = SuccessExit;
-    for (const Outcome& outcome : outcomes) {
-        if (outcome.exitCode != SuccessExit) {
-            err << ProgramName << ": " << outcome.text << '\n';
-            worst = std::max(worst, outcome.exitCode);
+    if (session.worst != SuccessExit && !session.inlineErrors) {
+        session.out.buffer.clear();
+    }
+}
+
+std::optional<std::size_t> EngineNamed(const std::string& name) {
+    for (std::size_t engine = 0; engine < EngineCount; ++engine) {
+        if (name.size() == 1 &&
+            std::toupper(static_cast<unsigned char>(name[0])) == EngineNames[engine][0]) {
+            return engine;
         }
     }
-    if (worst == SuccessExit) {
-        for (const Outcome& outcome : outcomes) {
-            out << outcome.text << '\n';
-        }
-    }
-    return worst;
+    return std::nullopt;
 }
 
 } // namespace
 
-int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-                   std::ostream& err) {
+int RunCommandLine(int argc, const char* const* argv, const Descriptors& descriptors) {
+    Session session;
+    session.out = OpenOutput(descriptors.output);
+    session.errorDescriptor = descriptors.error;
+
     CLI::App app(Description, ProgramName);
     // The same arguments mean the same thing on Windows: no /option spellings.
     app.allow_windows_style_options(false);
-    app.fallthrough(); // --json may also follow the subcommand
-    app.footer(ExamplesHelp + FieldsHelp() + BatchHelp);
+    app.fallthrough(); // the format options may also follow the subcommand
+    app.footer(ExamplesHelp + FieldsHelp() + RestOfHelp);
     app.require_subcommand(0, 1);
+    app.set_version_flag("--version", VersionText, "Print the version and exit");
     app.failure_message([](const CLI::App*, const CLI::Error& error) {
-        return std::string(ProgramName) + ": " + error.what() + "\n" + TryHelp;
+        return std::string(error.what()) + "\n" + TryHelp;
     });
 
     bool json = false;
-    app.add_flag("--json", json,
-                 "Print JSON: a decoded entry as an object, an encoded one as a string");
+    bool table = false;
+    CLI::Option* jsonOption = app.add_flag(
+        "--json", json, "Print JSON: a decoded entry as an object, an encoded one as a string");
+    app.add_flag("--tsv", table, "Print tab-separated columns under a header row")
+        ->excludes(jsonOption);
+    app.add_flag("--inline-errors", session.inlineErrors,
+                 "Put a bad job's error in standard output in place of its answer, one line per "
+                 "non-blank input line");
 
     std::vector<std::string> entries;
     CLI::App* decode =
         app.add_subcommand("decode", "Print the fields of each ENTRY, one line per entry");
     decode->add_option("ENTRY", entries, "Twelve hexadecimal digits, either case");
+    decode->add_flag("--memory-order", session.memoryOrder,
+                     "Take each entry as 6 or 8 bytes in memory order");
 
     std::vector<std::string> words;
     CLI::App* encode = app.add_subcommand("encode", "Print the twelve digits of the entry");
     encode->add_option("FIELD", words, "name=value, e.g. xCoordinate=300 or size=\"32 x 16\"");
+    encode->add_flag("--memory-order", session.memoryOrder, "Print the 6 bytes in memory order");
+
+    DumpOptions dumpOptions;
+    std::string engineName;
+    CLI::App* dump = app.add_subcommand("dump", "Print every entry of a raw OAM memory dump");
+    dump->add_option("FILE", dumpOptions.path, "The dump; - or none for standard input");
+    dump->add_option("--engine", engineName, "Only engine a or b")
+        ->check(CLI::IsMember({"a", "b", "A", "B"}));
+    dump->add_flag("--visible", dumpOptions.visibleOnly, "Leave out hidden entries");
+    dump->add_flag("--groups", dumpOptions.groups, "Print the rotation/scaling groups instead");
+
+    AffineOptions affineOptions;
+    CLI::App* affine =
+        app.add_subcommand("affine", "A rotation/scaling matrix from an angle and scales, or back");
+    affine->add_option("--angle", affineOptions.degrees, "Degrees, counter-clockwise");
+    affine->add_option("--scale", affineOptions.scale, "S, or SX,SY");
+    affine->add_option("PARAMETER", affineOptions.parameters, "PA PB PC PD, hexadecimal");
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        return app.exit(error, out, err) == 0 ? SuccessExit : BadFieldExit;
+        std::ostringstream out, err;
+        int code = app.exit(error, out, err);
+        session.out.buffer = out.str();
+        if (!err.str().empty()) {
+            ReportError(session.errorDescriptor, Trimmed(err.str()));
+        }
+        session.worst = code == 0 ? SuccessExit : UsageExit;
+        return FinishRun(session);
     }
 
-    if (entries.empty() && words.empty()) {
+    session.format = table ? Format::Table : json ? Format::Json : Format::Text;
+    if (dump->parsed()) {
+        dumpOptions.engine = EngineNamed(engineName);
+        RunDump(session, dumpOptions, descriptors.input);
+    } else if (affine->parsed()) {
+        RunAffine(session, affineOptions);
+    } else if (entries.empty() && words.empty()) {
         JobKind kind = decode->parsed()   ? JobKind::Decode
                        : encode->parsed() ? JobKind::Encode
                                           : JobKind::ByContent;
-        return RunLines(in, out, err, kind, json);
+        StartEntryTable(session);
+        RunLines(session, descriptors.input, kind);
+    } else {
+        RunArguments(session, entries, words);
     }
-    return RunWords(entries, words, out, err, json);
+    return FinishRun(session);
 }

@@ -25,6 +25,8 @@ constexpr std::array Fields = {
     FieldEntry{"tileNumber", TileNumberPlace, Always, &OamFields::tileNumber},
 };
 
+static_assert(Fields.size() == FieldCount);
+
 } // namespace
 
 std::span<const FieldEntry> FieldTable() {
@@ -33,7 +35,9 @@ std::span<const FieldEntry> FieldTable() {
 
 const FieldEntry* FindField(std::string_view name) {
     for (const FieldEntry& field : Fields) {
-        if (name == field.name) {
+        // The first letter sorts out most fields before a name is measured: this runs for every
+        // word of every job.
+        if (!name.empty() && name.front() == field.name[0] && name == field.name) {
             return &field;
         }
     }

@@ -24,6 +24,8 @@ constexpr const char* RotScaleName = "rotScale";
 constexpr const char* ShapeName = "shape";
 constexpr const char* SizeCodeName = "sizeCode";
 
+constexpr std::size_t FieldCount = 16;
+
 std::span<const FieldEntry> FieldTable();
 
 // Nothing for a name that is not a field; names are matched exactly, as they are printed.

@@ -1,22 +1,25 @@
 #include "cli/jobs.h"
 
 #include "cli/assignments.h"
-#include "cli/output.h"
+#include "cli/blanks.h"
+#include "cli/echo.h"
+#include "cli/entry_records.h"
+#include "cli/exit_codes.h"
+#include "cli/line_reader.h"
+#include "cli/memory_order.h"
 #include "codec/decoder.h"
 #include "codec/encoder.h"
 #include "codec/layout.h"
 
 #include <algorithm>
-#include <istream>
-#include <ostream>
-#include <sstream>
-#include <vector>
+#include <optional>
+#include <string>
 
 namespace {
 
 constexpr const char* NotAnEntryMessage = "This is not a valid 6 bytes OAM";
-// A line ending of a file written on Windows is a blank too.
-constexpr const char* Blanks = " \t\r";
+constexpr const char* EntryExpected = " (twelve hexadecimal digits expected)";
+constexpr const char* MemoryOrderExpected = " (six or eight bytes in memory order expected)";
 
 // The encoder takes the window's control states; the size list's item carries the shape too.
 FieldStates StatesOf(const OamFields& f) {
@@ -40,55 +43,141 @@ FieldStates StatesOf(const OamFields& f) {
     return states;
 }
 
-std::vector<std::string> Words(const std::string& line) {
-    std::istringstream stream(line);
-    std::vector<std::string> words;
-    for (std::string word; stream >> word;) {
-        words.push_back(word);
+void Answer(Session& session, const Record& record) {
+    WriteRecord(session.out.buffer, session.format, record);
+    if (!session.holdAnswers) {
+        EndRecord(session.out);
     }
-    return words;
+}
+
+void DecodeJob(Session& session, std::string_view job, std::int64_t number) {
+    std::optional<OamFields> fields;
+    std::optional<MemoryEntry> memory;
+    std::string shownEntry;
+    if (session.memoryOrder) {
+        memory = ReadMemoryOrder(job);
+        if (memory) {
+            Text entry = EntryTextOf(*memory);
+            fields = DecodeEntry(entry);
+            shownEntry = MemoryOrderText(entry);
+        }
+    } else {
+        fields = DecodeEntry(job);
+    }
+    if (!fields) {
+        Fail(session, BadEntryExit,
+             QuotedEcho(job) + ": " + NotAnEntryMessage +
+                 (session.memoryOrder ? MemoryOrderExpected : EntryExpected),
+             number, job);
+        return;
+    }
+    EntryAnswer answer;
+    answer.line = number;
+    answer.entry = session.memoryOrder ? std::string_view(shownEntry) : job;
+    answer.fields = &*fields;
+    answer.memoryOrder = session.memoryOrder;
+    if (memory && memory->hasGroupHalfword) {
+        answer.groupHalfword = memory->halfwords[GroupHalfword];
+    }
+    Answer(session, EntryRecord(answer));
+}
+
+void EncodeJob(Session& session, std::string_view job, std::int64_t number) {
+    OamFields fields;
+    if (std::optional<std::string> problem = ReadAssignments(job, fields)) {
+        Fail(session, BadFieldExit, *problem, number, job);
+        return;
+    }
+    Text entry = EncodeEntry(StatesOf(fields));
+    if (session.memoryOrder) {
+        entry = MemoryOrderText(entry);
+    }
+    if (session.format == Format::Table) {
+        EntryAnswer answer;
+        answer.line = number;
+        answer.entry = entry;
+        answer.fields = &fields;
+        answer.memoryOrder = session.memoryOrder;
+        Answer(session, EntryRecord(answer));
+        return;
+    }
+    // A bare entry, or a JSON string of it: a script takes the answer as it is.
+    std::string& out = session.out.buffer;
+    bool json = session.format == Format::Json;
+    out += json ? "\"" : "";
+    out += entry;
+    out += json ? "\"\n" : "\n";
+    if (!session.holdAnswers) {
+        EndRecord(session.out);
+    }
 }
 
 } // namespace
 
-Outcome DecodeJob(std::string_view entry, bool json) {
-    std::optional<OamFields> fields = DecodeEntry(entry);
-    if (!fields) {
-        return {BadEntryExit, "\"" + std::string(entry) + "\": " + NotAnEntryMessage +
-                                  " (twelve hexadecimal digits expected)"};
+void Fail(Session& session, int exitCode, std::string_view message, std::int64_t line,
+          std::string_view input) {
+    session.worst = std::max(session.worst, exitCode);
+    if (session.inlineErrors && line > 0) {
+        std::string echo = Echoed(input);
+        EntryAnswer answer;
+        answer.line = line;
+        answer.memoryOrder = session.memoryOrder;
+        answer.input = echo;
+        answer.error = message;
+        Answer(session, FailedEntryRecord(answer, session.format));
+        return;
     }
-    return {SuccessExit, json ? FieldsJson(*fields) : FieldsText(*fields)};
+    if (line > 0 && !session.holdAnswers) {
+        ReportError(session.errorDescriptor,
+                    "line " + std::to_string(line) + ": " + std::string(message));
+        return;
+    }
+    ReportError(session.errorDescriptor, message);
 }
 
-Outcome EncodeJob(std::span<const std::string> words, bool json) {
-    OamFields fields;
-    if (std::optional<std::string> problem = ReadAssignments(words, fields)) {
-        return {BadFieldExit, *problem};
+void StartEntryTable(Session& session) {
+    if (session.format == Format::Table) {
+        EntryAnswer columnsOnly;
+        columnsOnly.memoryOrder = session.memoryOrder;
+        WriteHeader(session.out.buffer, EntryRecord(columnsOnly));
     }
-    Text entry = EncodeEntry(StatesOf(fields));
-    return {SuccessExit, json ? EntryJson(entry) : entry};
 }
 
-int RunLines(std::istream& in, std::ostream& out, std::ostream& err, JobKind kind, bool json) {
-    int worst = SuccessExit;
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        std::vector<std::string> words = Words(line);
-        if (words.empty()) {
+void RunJob(Session& session, JobKind kind, std::string_view job, std::int64_t number) {
+    bool encode = kind == JobKind::Encode ||
+                  (kind == JobKind::ByContent && job.find('=') != std::string_view::npos);
+    encode ? EncodeJob(session, job, number) : DecodeJob(session, job, number);
+}
+
+void RunLines(Session& session, int inputDescriptor, JobKind kind) {
+    LineReader reader = OpenLineReader(inputDescriptor, &session.out);
+    while (session.out.error == 0) {
+        InputLine line = NextLine(reader);
+        if (line.status == LineStatus::End) {
+            return;
+        }
+        if (line.status == LineStatus::Failed) {
+            Fail(session, InputOutputExit, InputOutputProblem("read standard input", reader.error));
+            return;
+        }
+        if (line.status == LineStatus::TooLong) {
+            Fail(session, BadEntryExit,
+                 "longer than " + std::to_string(LongestLine) + " bytes; skipped", line.number);
             continue;
         }
-        bool encode = kind == JobKind::Encode ||
-                      (kind == JobKind::ByContent && line.find('=') != std::string::npos);
-        // An entry line keeps its inner blanks, so "7464 912C 5A01" is refused, not joined.
-        std::string entry = line.substr(line.find_first_not_of(Blanks));
-        entry.erase(entry.find_last_not_of(Blanks) + 1);
-        Outcome outcome = encode ? EncodeJob(words, json) : DecodeJob(entry, json);
-        if (outcome.exitCode == SuccessExit) {
-            out << outcome.text << '\n' << std::flush;
-        } else {
-            err << ProgramName << ": line " << number << ": " << outcome.text << '\n';
-            worst = std::max(worst, outcome.exitCode);
+        std::string_view job = Trimmed(line.text);
+        if (!job.empty()) {
+            RunJob(session, kind, job, line.number);
         }
     }
-    return worst;
+}
+
+int FinishRun(Session& session) {
+    Flush(session.out);
+    if (session.out.error != 0) {
+        ReportError(session.errorDescriptor,
+                    InputOutputProblem("write standard output", session.out.error));
+        session.worst = std::max(session.worst, InputOutputExit);
+    }
+    return session.worst;
 }

@@ -1,31 +1,53 @@
 #include "cli/output.h"
 
-#include "cli/field_table.h"
+#include "cli/descriptors.h"
+#include "cli/exit_codes.h"
 
-#include <nlohmann/json.hpp>
+#include <cstring>
 
-Text FieldsText(const OamFields& fields) {
-    Text text;
-    for (const FieldEntry& field : FieldTable()) {
-        if (FlagSelects(field, fields.rotScale)) {
-            text += (text.empty() ? "" : " ") + std::string(field.name) + "=" +
-                    std::to_string(fields.*field.value);
+namespace {
+
+int WriteAll(int descriptor, std::string_view bytes) {
+    while (!bytes.empty()) {
+        Transfer written = WriteSome(descriptor, bytes.data(), bytes.size());
+        if (written.error != 0) {
+            return written.error;
         }
+        bytes.remove_prefix(written.count);
     }
-    return text;
+    return 0;
 }
 
-Text FieldsJson(const OamFields& fields) {
-    // Ordered, so the keys come in the same order as the name=value pairs.
-    nlohmann::ordered_json object = nlohmann::ordered_json::object();
-    for (const FieldEntry& field : FieldTable()) {
-        if (FlagSelects(field, fields.rotScale)) {
-            object[field.name] = fields.*field.value;
-        }
-    }
-    return object.dump();
+} // namespace
+
+Output OpenOutput(int descriptor) {
+    Output output;
+    output.descriptor = descriptor;
+    output.flushEachRecord = IsTerminal(descriptor);
+    output.buffer.reserve(OutputBufferBytes + OutputBufferBytes / 4);
+    return output;
 }
 
-Text EntryJson(TextRef entry) {
-    return nlohmann::json(std::string(entry.chars)).dump();
+void Flush(Output& output) {
+    if (output.error == 0 && !output.buffer.empty()) {
+        output.error = WriteAll(output.descriptor, output.buffer);
+    }
+    output.buffer.clear();
+}
+
+void EndRecord(Output& output) {
+    if (output.flushEachRecord || output.buffer.size() >= OutputBufferBytes) {
+        Flush(output);
+    }
+}
+
+void ReportError(int descriptor, std::string_view message) {
+    std::string line = std::string(ProgramName) + ": ";
+    line += message;
+    line += '\n';
+    WriteAll(descriptor, line);
+}
+
+std::string InputOutputProblem(const char* what, int error) {
+    return std::string("cannot ") + what + ": " + std::strerror(error);
 }

@@ -4,8 +4,15 @@
 set(oam_cli_tests ${CMAKE_CURRENT_LIST_DIR}/cli)
 
 if(NOT WIN32)
-    add_executable(cli_tests ${oam_cli_tests}/command_line_test.cpp)
+    add_executable(cli_tests
+        ${oam_cli_tests}/command_line_test.cpp
+        ${oam_cli_tests}/dump_test.cpp
+        ${oam_cli_tests}/affine_test.cpp
+        ${oam_cli_tests}/stream_failures_test.cpp)
     target_link_libraries(cli_tests PRIVATE oam_cli GTest::gtest_main)
+    # The stream failures need a real process with real descriptors.
+    target_compile_definitions(cli_tests PRIVATE OAMCALC_CLI_PROGRAM="$<TARGET_FILE:oamcalc-cli>")
+    add_dependencies(cli_tests oamcalc-cli)
     gtest_discover_tests(cli_tests TEST_PREFIX cli. DISCOVERY_TIMEOUT 60)
 endif()
 

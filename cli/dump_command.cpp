@@ -1,0 +1,188 @@
+#include "cli/dump_command.h"
+
+#include "cli/descriptors.h"
+#include "cli/echo.h"
+#include "cli/entry_records.h"
+#include "cli/exit_codes.h"
+#include "cli/matrix_cells.h"
+#include "codec/memory_layout.h"
+#include "codec/sprite_geometry.h"
+
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr const char* ProhibitedText = "prohibited";
+constexpr const char* StandardInputPath = "-";
+// Past this, a file far too large is reported without being read to its end.
+constexpr std::size_t LargestCountedSize = 16 * 1024 * 1024;
+constexpr std::size_t CountingChunk = 64 * 1024;
+
+struct Dump {
+    std::vector<std::uint8_t> bytes;
+    std::size_t size = 0; // the whole input's, which may be more than is kept
+    int error = 0;
+};
+
+// Keeps one byte more than the largest dump, to know a larger input from a whole one.
+Dump ReadDump(int descriptor) {
+    Dump dump;
+    dump.bytes.resize(LargestDump + 1);
+    std::vector<char> scratch;
+    for (;;) {
+        bool keeping = dump.size < dump.bytes.size();
+        if (!keeping && scratch.empty()) {
+            scratch.resize(CountingChunk);
+        }
+        Transfer got =
+            keeping ? ReadSome(descriptor, reinterpret_cast<char*>(dump.bytes.data()) + dump.size,
+                               dump.bytes.size() - dump.size)
+                    : ReadSome(descriptor, scratch.data(), scratch.size());
+        dump.error = got.error;
+        dump.size += got.count;
+        if (got.count == 0 || dump.size > LargestCountedSize) {
+            break;
+        }
+    }
+    dump.bytes.resize(std::min(dump.size, LargestDump));
+    return dump;
+}
+
+std::string SizeProblem(const std::string& path, std::size_t size) {
+    std::string shown = size > LargestCountedSize
+                            ? "more than " + std::to_string(LargestCountedSize) + " bytes"
+                            : std::to_string(size) + " bytes";
+    return path + ": " + shown + " is not a dump: one expects 1 to " +
+           std::to_string(LargestDump / BytesPerEntry) + " whole entries of " +
+           std::to_string(BytesPerEntry) + " bytes from the start, at most " +
+           std::to_string(LargestDump) + " bytes";
+}
+
+bool EngineWanted(const DumpOptions& options, std::size_t engine) {
+    return !options.engine || *options.engine == engine;
+}
+
+void AddSizeCell(Record& record, const char* name, std::optional<std::int32_t> pixels) {
+    pixels ? AddNumber(record, name, *pixels) : AddWord(record, name, ProhibitedText);
+}
+
+Record EntryRecordOf(std::size_t index, std::string_view entry, const OamFields& fields) {
+    Record record;
+    AddWord(record, "engine", EngineNames[index / EntriesPerEngine]);
+    AddNumber(record, "index", static_cast<std::int64_t>(index % EntriesPerEngine));
+    AddWord(record, "entry", entry);
+    AddFieldCells(record, &fields);
+    std::optional<PixelSize> size = SpriteSize(fields.shape, fields.sizeCode);
+    std::optional<PixelSize> box;
+    if (size) {
+        box = BoundingBox(*size, fields);
+    }
+    AddSizeCell(record, "width", size ? std::optional(size->width) : std::nullopt);
+    AddSizeCell(record, "height", size ? std::optional(size->height) : std::nullopt);
+    AddNumber(record, "screenX", ScreenX(fields.xCoordinate));
+    AddNumber(record, "screenY", ScreenY(fields.yCoordinate));
+    AddSizeCell(record, "boxWidth", box ? std::optional(box->width) : std::nullopt);
+    AddSizeCell(record, "boxHeight", box ? std::optional(box->height) : std::nullopt);
+    AddNumber(record, "hidden", IsHidden(fields) ? 1 : 0);
+    fields.rotScale != 0 ? AddNumber(record, "group", fields.rotScaleParam)
+                         : AddAbsent(record, "group");
+    return record;
+}
+
+void Write(Session& session, const Record& record, bool& headerWritten) {
+    if (session.format == Format::Table && !headerWritten) {
+        WriteHeader(session.out.buffer, record);
+        headerWritten = true;
+    }
+    WriteRecord(session.out.buffer, session.format, record);
+    EndRecord(session.out);
+}
+
+std::vector<OamFields> DecodeAll(const Dump& dump) {
+    std::vector<OamFields> all;
+    for (std::size_t index = 0; index * BytesPerEntry < dump.bytes.size(); ++index) {
+        all.push_back(*DecodeEntry(EntryTextOf(DumpEntry(dump.bytes, index))));
+    }
+    return all;
+}
+
+void WriteEntries(Session& session, const DumpOptions& options, const Dump& dump) {
+    std::vector<OamFields> all = DecodeAll(dump);
+    bool headerWritten = false;
+    for (std::size_t index = 0; index < all.size(); ++index) {
+        if (EngineWanted(options, index / EntriesPerEngine) &&
+            !(options.visibleOnly && IsHidden(all[index]))) {
+            Text entry = EntryTextOf(DumpEntry(dump.bytes, index));
+            Write(session, EntryRecordOf(index, entry, all[index]), headerWritten);
+        }
+    }
+}
+
+// A group is listed when the dump holds all four entries that carry its parameters. The entries
+// that use it are those with rotation/scaling on and its number; such entries are never hidden.
+void WriteGroups(Session& session, const DumpOptions& options, const Dump& dump) {
+    std::vector<OamFields> all = DecodeAll(dump);
+    bool headerWritten = false;
+    for (std::size_t engine = 0; engine < EngineCount; ++engine) {
+        std::size_t first = engine * EntriesPerEngine;
+        for (std::size_t group = 0; group < GroupsPerEngine; ++group) {
+            std::size_t carrier = first + group * EntriesPerGroup;
+            if (!EngineWanted(options, engine) || carrier + EntriesPerGroup > all.size()) {
+                continue;
+            }
+            FixedMatrix matrix{};
+            for (std::size_t i = 0; i < MatrixParameters; ++i) {
+                matrix[i] = static_cast<std::int16_t>(
+                    DumpEntry(dump.bytes, carrier + i).halfwords[GroupHalfword]);
+            }
+            std::vector<std::int32_t> users;
+            for (std::size_t index = first; index < std::min(first + EntriesPerEngine, all.size());
+                 ++index) {
+                if (all[index].rotScale != 0 &&
+                    static_cast<std::size_t>(all[index].rotScaleParam) == group) {
+                    users.push_back(static_cast<std::int32_t>(index - first));
+                }
+            }
+            Record record;
+            AddWord(record, "engine", EngineNames[engine]);
+            AddNumber(record, "group", static_cast<std::int64_t>(group));
+            AddMatrixCells(record, matrix);
+            AddNumbers(record, "users", users);
+            Write(session, record, headerWritten);
+        }
+    }
+}
+
+} // namespace
+
+void RunDump(Session& session, const DumpOptions& options, int inputDescriptor) {
+    bool fromStandardInput = options.path == StandardInputPath;
+    int descriptor = inputDescriptor;
+    if (fromStandardInput) {
+        UseBinaryInput(descriptor);
+    } else {
+        int error = 0;
+        descriptor = OpenForReading(options.path.c_str(), error);
+        if (descriptor < 0) {
+            Fail(session, InputOutputExit,
+                 InputOutputProblem(("open " + Echoed(options.path)).c_str(), error));
+            return;
+        }
+    }
+    Dump dump = ReadDump(descriptor);
+    if (!fromStandardInput) {
+        CloseDescriptor(descriptor);
+    }
+    std::string shownPath = fromStandardInput ? "standard input" : Echoed(options.path);
+    if (dump.error != 0) {
+        Fail(session, InputOutputExit,
+             InputOutputProblem(("read " + shownPath).c_str(), dump.error));
+    } else if (!IsDumpSize(dump.size)) {
+        Fail(session, BadEntryExit, SizeProblem(shownPath, dump.size));
+    } else if (options.groups) {
+        WriteGroups(session, options, dump);
+    } else {
+        WriteEntries(session, options, dump);
+    }
+}

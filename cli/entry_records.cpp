@@ -1,0 +1,57 @@
+#include "cli/entry_records.h"
+
+#include "cli/field_table.h"
+
+namespace {
+
+constexpr const char* LineName = "line";
+constexpr const char* EntryName = "entry";
+constexpr const char* InputName = "input";
+constexpr const char* ErrorName = "error";
+constexpr const char* GroupHalfwordName = "groupHalfword";
+
+void AddGroupHalfword(Record& record, const EntryAnswer& answer) {
+    if (!answer.memoryOrder) {
+        return;
+    }
+    answer.groupHalfword ? AddHalfword(record, GroupHalfwordName, *answer.groupHalfword)
+                         : AddAbsent(record, GroupHalfwordName);
+}
+
+} // namespace
+
+void AddFieldCells(Record& record, const OamFields* fields) {
+    for (const FieldEntry& field : FieldTable()) {
+        if (fields && FlagSelects(field, fields->rotScale)) {
+            AddNumber(record, field.name, fields->*field.value);
+        } else {
+            AddAbsent(record, field.name);
+        }
+    }
+}
+
+Record EntryRecord(const EntryAnswer& answer) {
+    Record record;
+    AddNumber(record, LineName, answer.line);
+    MarkTableOnly(record);
+    answer.entry.empty() ? AddAbsent(record, EntryName) : AddWord(record, EntryName, answer.entry);
+    MarkTableOnly(record);
+    AddFieldCells(record, answer.fields);
+    AddGroupHalfword(record, answer);
+    answer.error.empty() ? AddAbsent(record, ErrorName) : AddWord(record, ErrorName, answer.error);
+    MarkTableOnly(record);
+    return record;
+}
+
+Record FailedEntryRecord(const EntryAnswer& answer, Format format) {
+    if (format == Format::Table) {
+        return EntryRecord(answer);
+    }
+    Record record;
+    AddNumber(record, LineName, answer.line);
+    if (format == Format::Json) {
+        AddWord(record, InputName, answer.input);
+    }
+    AddQuoted(record, ErrorName, answer.error);
+    return record;
+}

@@ -1,0 +1,31 @@
+// The records of decode and encode: the entry and its fields, the same columns for every job of a
+// run, whether it went through or not.
+#pragma once
+
+#include "cli/records.h"
+#include "codec/decoder.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// The sixteen fields, each absent where the rotation/scaling flag does not select it, all absent
+// without fields.
+void AddFieldCells(Record& record, const OamFields* fields);
+
+struct EntryAnswer {
+    std::int64_t line = 0;
+    std::string_view entry;
+    const OamFields* fields = nullptr;
+    bool memoryOrder = false;                   // the run reads or writes memory order
+    std::optional<std::uint16_t> groupHalfword; // given in memory order
+    std::string_view input;                     // escaped, for a failed job
+    std::string_view error;
+};
+
+// line and entry are columns of the table only: pairs and JSON show the fields alone.
+Record EntryRecord(const EntryAnswer& answer);
+
+// A job that failed, in place of its answer: line=2 error="...",
+// {"line":2,"input":"...","error":"..."}, or the entry row with only line and error filled.
+Record FailedEntryRecord(const EntryAnswer& answer, Format format);

@@ -1,0 +1,59 @@
+// One answer as named values, written in the chosen format: name=value pairs, a JSON object, or a
+// tab-separated row under a header row. Every record of a kind has the same cells in the same
+// order; a cell without a value is left out of a pair list or an object and left empty in a row,
+// so the columns of a table never move.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+enum class Format { Text, Json, Table };
+
+enum class CellKind {
+    Absent,
+    Number,   // a whole number
+    Word,     // text written bare in pairs and rows, quoted in JSON
+    Quoted,   // text quoted in pairs and in JSON
+    Decimal,  // a real number with a decimal point, to a number of places
+    Numbers,  // a list of whole numbers: 1,2,3 or [1,2,3]
+    Halfword, // four hexadecimal digits, quoted in JSON
+};
+
+struct Cell {
+    const char* name = "";
+    CellKind kind = CellKind::Absent;
+    bool tableOnly = false; // a column of the table that pairs and JSON leave out
+    std::int64_t number = 0;
+    double real = 0;
+    std::string_view text;
+    std::span<const std::int32_t> numbers;
+};
+
+constexpr std::size_t MostCells = 40;
+
+struct Record {
+    std::array<Cell, MostCells> cells;
+    std::size_t count = 0;
+};
+
+void AddNumber(Record& record, const char* name, std::int64_t number);
+void AddWord(Record& record, const char* name, std::string_view word);
+void AddQuoted(Record& record, const char* name, std::string_view text);
+void AddDecimal(Record& record, const char* name, double real, int places);
+void AddNumbers(Record& record, const char* name, std::span<const std::int32_t> numbers);
+void AddHalfword(Record& record, const char* name, std::uint16_t halfword);
+void AddAbsent(Record& record, const char* name);
+
+// The cell added last is a column of the table only.
+void MarkTableOnly(Record& record);
+
+void WriteRecord(std::string& out, Format format, const Record& record);
+
+// The names of the record's cells, tab-separated, for the first line of a table.
+void WriteHeader(std::string& out, const Record& record);
+
+// The shortest text of `real` to `places` decimals that keeps one digit after the point.
+void AppendDecimal(std::string& out, double real, int places);

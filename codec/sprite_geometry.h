@@ -1,0 +1,27 @@
+// Where an entry puts its sprite on the 256 x 192 screen: its size in pixels, its position as the
+// screen reads the coordinates, and the box it may draw in.
+#pragma once
+
+#include "codec/decoder.h"
+
+#include <cstdint>
+#include <optional>
+
+struct PixelSize {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+};
+
+// From the size list's own names, so the window's list and these figures cannot disagree;
+// nothing for the prohibited shape.
+std::optional<PixelSize> SpriteSize(std::int32_t shape, std::int32_t sizeCode);
+
+// X is a signed 9-bit number; a Y from the screen's height up is above the screen.
+std::int32_t ScreenX(std::int32_t xCoordinate);
+std::int32_t ScreenY(std::int32_t yCoordinate);
+
+// Twice the size with rotation/scaling and double size on, so a rotated sprite is not clipped.
+PixelSize BoundingBox(PixelSize size, const OamFields& fields);
+
+// Not drawn: rotation/scaling off and the disable bit set.
+bool IsHidden(const OamFields& fields);
