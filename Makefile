@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 # kernel runs 32-bit code, and the 64-bit one where it does not. ARCH=win32 or ARCH=win64 chooses.
 CAN_RUN_32BIT := $(shell scripts/can-run-32bit >/dev/null 2>&1 && echo yes)
 ARCH ?= $(if $(CAN_RUN_32BIT),win32,win64)
-VERSION = $(shell sed -n 's/^project(oamcalc VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+VERSION = $(shell sed -n '/^project/s/.*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 .PHONY: all deps host win32 win64 fuzz-build bench-build build test test-windows run dist fuzz \
 	bench format clean
