@@ -7,6 +7,8 @@
 // program does so that a person sees the window at once: what that order costs by itself.
 #include "ui/window_table.h"
 
+#include "bench/win32/plain_window.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -104,14 +106,6 @@ void CreateControl(HWND parent, const ControlRow& row, HFONT font) {
     }
 }
 
-LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 } // namespace
 
 int main() {
@@ -123,7 +117,7 @@ int main() {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = WindowProcedure;
+    windowClass.lpfnWndProc = QuitOnClose;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ProgramIconResource));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -150,12 +144,5 @@ int main() {
         ShowWindow(window, SW_SHOWNORMAL);
     }
 
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageA(window, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-    return 0;
+    return RunMessages();
 }
