@@ -1,5 +1,7 @@
 #include "bench/win32/measures.h"
 
+#include "bench/win32/click_stamp.h"
+
 #include "runtime/controls.h"
 #include "tests/e2e/input.h"
 #include "tests/e2e/linux_process.h"
@@ -22,13 +24,19 @@ namespace {
 constexpr DWORD StartTimeoutMs = 30000;
 constexpr DWORD ResponseTimeoutMs = 5000;
 constexpr DWORD SettleMs = 1000;
+// Palette numbers 1 to 15: never 0, the number the field starts with.
+constexpr int PaletteCount = 15;
+
+double Milliseconds(std::int64_t counter) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(counter) / static_cast<double>(frequency.QuadPart);
+}
 
 double Now() {
     LARGE_INTEGER counter;
-    LARGE_INTEGER frequency;
     QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return Milliseconds(counter.QuadPart);
 }
 
 std::string FileNameOf(const std::string& path) {
@@ -60,27 +68,47 @@ void EndProcess(PROCESS_INFORMATION& process) {
     CloseHandle(process.hProcess);
 }
 
-// Clicks a button and gives the milliseconds from the click until `done` holds. A watcher
-// thread sees the change as it comes, while the click itself waits for the mouse to settle.
+// Clicks a button and times its response until `done` holds. A watcher thread sees the change as
+// it comes, while the click itself waits for the mouse to settle. The timed build notes the
+// notification in `stamp`.
 template <typename Done>
-double TimeClick(const Program& program, ControlId button, Done done) {
+Response TimeClick(const Program& program, ClickStamp& stamp, ControlId button, Done done) {
+    Response response;
     const HWND control = ControlWindow(program, button);
     if (!control) {
-        return -1;
+        return response;
     }
+    stamp.counter = 0;
     std::atomic<double> seen{-1};
     const double start = Now();
     std::thread watcher([&] {
         while (Now() - start < ResponseTimeoutMs) {
             if (done()) {
-                seen = Now() - start;
+                seen = Now();
                 return;
             }
         }
     });
     ClickAt(CentreOf(control));
     watcher.join();
-    return seen;
+    if (seen < 0 || stamp.counter == 0) {
+        return response;
+    }
+    const double notified = Milliseconds(stamp.counter);
+    response.delivery = notified - start;
+    response.own = seen - notified;
+    response.total = seen - start;
+    return response;
+}
+
+Response MedianResponse(const std::vector<Response>& samples) {
+    std::vector<double> delivery, own, total;
+    for (const Response& sample : samples) {
+        delivery.push_back(sample.delivery);
+        own.push_back(sample.own);
+        total.push_back(sample.total);
+    }
+    return {Median(delivery), Median(own), Median(total)};
 }
 
 std::int64_t ServerTicks() {
@@ -102,7 +130,7 @@ double Median(std::vector<double> samples) {
     return samples.size() % 2 ? samples[middle] : (samples[middle - 1] + samples[middle]) / 2;
 }
 
-double StartUpMilliseconds(const std::string& path, int lastControl, long& peakKilobytes) {
+double StartUpMilliseconds(const std::string& path, int lastSpin, long& peakKilobytes) {
     const std::string fileName = FileNameOf(path);
     std::vector<int> before = LinuxProcessesRunning(fileName);
     std::string commandLine = "\"" + path + "\"";
@@ -116,8 +144,9 @@ double StartUpMilliseconds(const std::string& path, int lastControl, long& peakK
     }
     double shown = -1;
     while (Now() - start < StartTimeoutMs) {
-        HWND window = FindMainWindow(process.dwProcessId);
-        if (window && (lastControl == 0 || GetDlgItem(window, lastControl))) {
+        Program started;
+        started.window = FindMainWindow(process.dwProcessId);
+        if (started.window && (lastSpin == 0 || SpinArrows(started, lastSpin))) {
             shown = Now() - start;
             break;
         }
@@ -134,36 +163,50 @@ double StartUpMilliseconds(const std::string& path, int lastControl, long& peakK
     return shown;
 }
 
-Responses ResponseMilliseconds(const std::string& path, int samples) {
+Responses ResponseMilliseconds(const std::string& timedPath, int samples) {
     Program program;
     Responses responses;
-    if (!StartProgram(program, path)) {
+    if (!StartProgram(program, timedPath)) {
         return responses;
     }
-    std::vector<double> calculate;
-    std::vector<double> getAttributes;
-    for (int sample = 1; sample <= samples; ++sample) {
-        // A Y coordinate not shown before, so each click has something new to show.
+    const HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, ClickStampName);
+    auto* stamp = mapping ? static_cast<ClickStamp*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0,
+                                                                   0, sizeof(ClickStamp)))
+                          : nullptr;
+    std::vector<Response> calculate;
+    std::vector<Response> getAttributes;
+    int shownPalette = 0; // what Calculate OAM encodes along with the new Y coordinate
+    for (int sample = 1; stamp && sample <= samples; ++sample) {
+        // A Y coordinate and a palette not shown before, so each click has something new to show.
         int y = 10 + sample;
+        int palette = 1 + sample % PaletteCount;
         char entry[13];
-        std::snprintf(entry, sizeof entry, "00%02X00000000", y);
+        std::snprintf(entry, sizeof entry, "00%02X0000%X000", y, shownPalette);
         if (!TypeInto(program, YCoordinateSpin, std::to_string(y))) {
             break;
         }
-        calculate.push_back(TimeClick(program, CalculateOamButton, [&] {
+        calculate.push_back(TimeClick(program, *stamp, CalculateOamButton, [&] {
             return ControlText(program, OamValueField) == entry;
         }));
-        std::snprintf(entry, sizeof entry, "00%02X00000000", y + 100);
+        std::snprintf(entry, sizeof entry, "00%02X0000%X000", y + 100, palette);
         if (!TypeInto(program, OamValueField, entry)) {
             break;
         }
-        getAttributes.push_back(TimeClick(program, GetAttributesButton, [&] {
-            return SpinNumber(program, YCoordinateSpin) == y + 100;
+        getAttributes.push_back(TimeClick(program, *stamp, GetAttributesButton, [&] {
+            return SpinNumber(program, YCoordinateSpin) == y + 100 &&
+                   SpinNumber(program, PaletteNumberSpin) == palette;
         }));
+        shownPalette = palette;
+    }
+    if (stamp) {
+        UnmapViewOfFile(stamp);
+    }
+    if (mapping) {
+        CloseHandle(mapping);
     }
     StopProgram(program);
-    responses.calculate = Median(calculate);
-    responses.getAttributes = Median(getAttributes);
+    responses.calculate = MedianResponse(calculate);
+    responses.getAttributes = MedianResponse(getAttributes);
     return responses;
 }
 

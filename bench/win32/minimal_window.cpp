@@ -1,5 +1,7 @@
 // The least a Win32 program can be that shows a window of the program's size and frame: the
 // baseline the program's start-up time and memory are measured against.
+#include "bench/win32/plain_window.h"
+
 #include <windows.h>
 
 namespace {
@@ -9,20 +11,12 @@ constexpr int ClientHeight = 380;
 constexpr DWORD Style = WS_CAPTION | WS_SYSMENU;
 constexpr const char* ClassName = "MinimalWindow";
 
-LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 } // namespace
 
 int main() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = WindowProcedure;
+    windowClass.lpfnWndProc = QuitOnClose;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -39,10 +33,5 @@ int main() {
                         nullptr, instance, nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
 
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return 0;
+    return RunMessages();
 }
