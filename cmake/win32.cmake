@@ -38,7 +38,7 @@ add_library(oam_win32 STATIC
     ${oam_root}/runtime/win32/window.cpp
     ${oam_root}/runtime/win32/window_procedure.cpp)
 target_compile_definitions(oam_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(oam_win32 PUBLIC oam_text user32 comctl32 gdi32)
+target_link_libraries(oam_win32 PUBLIC oam_text user32 comctl32 gdi32 ole32)
 
 # What a person does, for the test programs.
 add_library(oam_win32_user STATIC ${oam_root}/runtime/win32/user.cpp)

@@ -94,8 +94,8 @@ constexpr std::int32_t MaximumAttribute = 2;
 constexpr std::int32_t PlainMessageFlags = 0; // one OK button, no icon
 constexpr std::int32_t OkAnswer = 1;
 
-// Sets the layer up: text heap, event queue, window and control tables, default font and common
-// controls. Once, before the window is opened.
+// Sets the layer up: text heap, event queue, window and control tables, default font, common
+// controls and COM. Once, before the window is opened.
 void StartControls();
 
 // Closes every open window with its controls and frees the layer's records.

@@ -66,9 +66,9 @@ const std::vector<ControlRow>& ControlRows() {
         {RotScaleParamLabel, TextLabel, 310, 170, 80, 30, "Rotation/Scaling Parameter : "},
         {RotScaleParamSpin, SpinField, 420, 170, 40, 20, nullptr, {}, 0, 31, true},
         {HFlipLabel, TextLabel, 310, 230, 80, 20, "Horizontal Flip : "},
-        {HFlipCombo, DropDownList, 420, 230, 80, 20, nullptr, {"Normal", "Mirrored"}},
+        {HFlipCombo, DropDownList, 420, 230, 80, 20, nullptr, {"Normal", "Mirrored"}, 0, 0, true},
         {VFlipLabel, TextLabel, 310, 280, 80, 20, "Vertical Flip : "},
-        {VFlipCombo, DropDownList, 420, 280, 80, 20, nullptr, {"Normal", "Mirrored"}},
+        {VFlipCombo, DropDownList, 420, 280, 80, 20, nullptr, {"Normal", "Mirrored"}, 0, 0, true},
         {ObjSizeLabel, TextLabel, 310, 330, 80, 20, "OBJ Size : "},
         // Four sizes per shape, in shape order: the size list and the shape list follow each
         // other by that grouping.

@@ -24,14 +24,13 @@ HWND CreateChild(ControlId id, const char* platformClass, TextRef text, DWORD st
 }
 
 // Takes over the number from any control that held it and makes the new one look like the rest.
-// The number came with the creation, and the new control has not been painted yet: setting either
-// again would only cost Wine a round trip to its server or a repaint.
 void Adopt(ControlId id, HWND handle, ControlKind kind, HWND arrows) {
     if (const HWND previous = ControlHandle(id)) {
         DestroyWindow(previous);
     }
     RecordControl(id, handle, kind, arrows);
-    SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultGuiFont()), FALSE);
+    SetWindowLongPtrA(handle, GWLP_ID, id);
+    SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultGuiFont()), TRUE);
     WatchControl(id, handle);
 }
 

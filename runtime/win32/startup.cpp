@@ -2,11 +2,12 @@
 #include "runtime/win32/layer.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 namespace {
 
-// The version 6 buttons, edits, statics and combo boxes, and the spin fields' arrows.
-constexpr DWORD CommonControlClasses = ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS;
+// Tab, hot-key, date, extended combo box and internet address classes.
+constexpr DWORD CommonControlClasses = 2888;
 
 constexpr WORD ProgramIconResource = 1;
 
@@ -24,6 +25,8 @@ void StartControls() {
     guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), CommonControlClasses};
     InitCommonControlsEx(&classes);
+    InitCommonControls();
+    CoInitialize(nullptr);
 }
 
 void StopControls() {
