@@ -41,7 +41,7 @@ target_compile_definitions(oam_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(oam_win32 PUBLIC oam_text user32 comctl32 gdi32 ole32)
 
 # What a person does, for the test programs.
-add_library(oam_win32_user STATIC ${oam_root}/runtime/win32/user.cpp)
+add_library(oam_win32_user STATIC ${oam_root}/tests/support/win32/user.cpp)
 target_link_libraries(oam_win32_user PUBLIC oam_win32)
 
 # The icon and the manifest that binds the program to version 6 of the common controls. The test

@@ -1,5 +1,4 @@
-// The decoder: an entry text becomes the fields of the entry, and the field controls are set
-// from them.
+// The decoder: an entry text becomes the fields of the entry.
 #pragma once
 
 #include "runtime/text.h"
@@ -31,7 +30,3 @@ struct OamFields {
 // The fields of an entry text of exactly twelve hexadecimal digits (either case); nothing for any
 // other text, since a typo such as the letter O for a zero must not decode as something else.
 std::optional<OamFields> DecodeEntry(TextRef text);
-
-// Reads the OAM value field and sets every field control from it, or shows the "Error" box and
-// changes nothing when the text is not a valid entry.
-void GetAttributes();

@@ -31,6 +31,3 @@ struct FieldStates {
 // number) are held, a padded piece keeps its most significant digits, and a one-bit piece of more
 // than one digit lengthens its attribute, of which the four low digits' worth survive.
 Text EncodeEntry(const FieldStates& states);
-
-// Reads the field controls and writes the entry text into the OAM value field.
-void CalculateOam();

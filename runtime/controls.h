@@ -1,6 +1,7 @@
 // The control layer: the window and every control addressed by a small number, their states and
 // texts, events fetched one at a time without waiting, and the message box. Two implementations
-// keep the same rules: runtime/win32 over the platform's windowing, runtime/headless in memory.
+// keep the same rules: runtime/win32 over the platform's windowing, tests/support/headless in
+// memory, for native tests.
 //
 // No operation reports an error: a number that names no control reads as 0 or the empty text and
 // ignores writes. The program's own changes (SetControlState, SetControlText, DisableControl,

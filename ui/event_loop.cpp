@@ -1,8 +1,7 @@
 #include "ui/event_loop.h"
 
-#include "codec/decoder.h"
-#include "codec/encoder.h"
 #include "codec/layout.h"
+#include "ui/buttons.h"
 #include "ui/main_window.h"
 
 namespace {

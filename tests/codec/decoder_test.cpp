@@ -1,7 +1,8 @@
 #include "codec/decoder.h"
+#include "ui/buttons.h"
 
-#include "runtime/headless/headless.h"
 #include "tests/support/fresh_window.h"
+#include "tests/support/headless/headless.h"
 
 #include <gtest/gtest.h>
 

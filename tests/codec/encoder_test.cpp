@@ -1,4 +1,5 @@
 #include "codec/encoder.h"
+#include "ui/buttons.h"
 
 #include "tests/support/fresh_window.h"
 #include "tests/support/shift_and_mask.h"

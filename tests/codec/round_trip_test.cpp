@@ -3,6 +3,7 @@
 // flips come back as 0, and the prohibited shape keeps the size list's own size code.
 #include "codec/decoder.h"
 #include "codec/encoder.h"
+#include "ui/buttons.h"
 
 #include "tests/support/fresh_window.h"
 #include "tests/support/shift_and_mask.h"

@@ -4,8 +4,9 @@
 // the window cannot hold.
 #include "codec/decoder.h"
 #include "codec/encoder.h"
-#include "runtime/headless/headless.h"
-#include "runtime/user.h"
+#include "tests/support/headless/headless.h"
+#include "tests/support/user.h"
+#include "ui/buttons.h"
 #include "ui/main_window.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 // What the program relies on from the control layer, checked the same way against the in-memory
 // layer and, under Wine, against the Win32 one.
 #include "runtime/controls.h"
-#include "runtime/user.h"
+#include "tests/support/user.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "runtime/controls.h"
-#include "runtime/user.h"
+#include "tests/support/user.h"
 #include "ui/main_window.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "ui/event_loop.h"
 
-#include "runtime/headless/headless.h"
 #include "tests/support/fresh_window.h"
+#include "tests/support/headless/headless.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 // "Get Attributes": the value field's entry sets every field control, in the order of the
 // entry's fields; anything but an entry is answered with the error box and changes nothing.
+#include "ui/buttons.h"
+
 #include "codec/decoder.h"
 #include "codec/layout.h"
 #include "runtime/controls.h"

@@ -1,6 +1,6 @@
 // The control layer held in memory: the same operations and rules as the Win32 layer, without a
 // screen, so the codec and the loop can be tested natively and fast.
-#include "runtime/headless/state.h"
+#include "tests/support/headless/state.h"
 
 #include <algorithm>
 #include <cctype>

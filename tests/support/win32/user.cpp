@@ -1,6 +1,6 @@
 // What a person does, done to the real controls: each action is the message the platform itself
 // would deliver, so the control and the layer react as they would to the person.
-#include "runtime/user.h"
+#include "tests/support/user.h"
 #include "runtime/win32/layer.h"
 
 #include <commctrl.h>

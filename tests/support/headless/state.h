@@ -2,7 +2,7 @@
 #pragma once
 
 #include "runtime/controls.h"
-#include "runtime/headless/headless.h"
+#include "tests/support/headless/headless.h"
 
 #include <deque>
 #include <optional>

@@ -1,7 +1,7 @@
 // A person's actions on the in-memory layer. Each becomes one platform message that the next
 // PollEvent dispatches, with the notification the real control would send.
-#include "runtime/user.h"
-#include "runtime/headless/state.h"
+#include "tests/support/user.h"
+#include "tests/support/headless/state.h"
 
 using namespace headless;
 

@@ -1,5 +1,7 @@
 // "Calculate OAM": the field controls are read in the order of the entry's fields and the entry
 // text replaces whatever the value field held.
+#include "ui/buttons.h"
+
 #include "codec/encoder.h"
 #include "runtime/controls.h"
 
