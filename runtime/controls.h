@@ -61,8 +61,10 @@ enum ControlName : ControlId {
 
 constexpr int MainWindow = 0;
 
-// Event kinds that PollEvent gives. Any other non-zero value is the number of a platform message
-// that produced no event of the layer's own.
+// Event kinds that PollEvent gives. Closing, moving, sizing and repainting carry the numbers of the
+// platform's own messages (WM_CLOSE, WM_MOVE, WM_SIZE, WM_PAINT); the control and activation
+// events are the layer's. Any other non-zero value is the number of a platform message that
+// produced no event of the layer's own.
 constexpr EventKind NoEvent = 0;
 constexpr EventKind ControlEvent = 13100;
 constexpr EventKind CloseEvent = 16;

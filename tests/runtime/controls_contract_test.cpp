@@ -136,6 +136,16 @@ TEST_F(ControlLayer, ASpinFieldTakesOnlyTypedNumbersWithinItsRange) {
     EXPECT_EQ(GetControlState(Spin), 17);
 }
 
+TEST_F(ControlLayer, AnEmptiedSpinFieldReadsZeroOnlyWhereZeroIsInItsRange) {
+    SetControlState(Spin, 42);
+    UserTypeText(Spin, "");
+    EXPECT_EQ(GetControlState(Spin), 0);
+    ASSERT_TRUE(CreateSpinField(Spin, 10, 40, 40, 20, 5, 10, BuddyNumberFlag));
+    SetControlState(Spin, 7);
+    UserTypeText(Spin, "");
+    EXPECT_EQ(GetControlState(Spin), 7);
+}
+
 TEST_F(ControlLayer, ASpinFieldShowsItsNumberAgainWhenItLosesTheFocus) {
     SetControlState(Spin, 42);
     UserFocusControl(Spin);
@@ -274,6 +284,17 @@ TEST_F(ControlLayer, NothingPendingGivesNoEventAndKeepsTheLastControl) {
     ControlId last = EventControl();
     EXPECT_EQ(PollEvent(), NoEvent);
     EXPECT_EQ(EventControl(), last);
+    // A platform message that raised no event of the layer's own leaves the control as it was.
+    UserFocusControl(Button);
+    for (EventKind kind = PollEvent(); kind != NoEvent; kind = PollEvent()) {
+        bool layersOwn = kind == ControlEvent || kind == CloseEvent || kind == WindowMovedEvent ||
+                         kind == WindowSizedEvent || kind == WindowActivatedEvent ||
+                         kind == RepaintEvent;
+        if (!layersOwn) {
+            EXPECT_EQ(EventControl(), last) << "after platform message " << kind;
+        }
+        last = EventControl();
+    }
 }
 
 TEST_F(ControlLayer, ClosingTheWindowGivesOneCloseEvent) {

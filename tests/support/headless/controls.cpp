@@ -36,14 +36,13 @@ Text DecimalText(std::int32_t value) {
 
 std::int32_t ReadSpinPosition(Control& spin) {
     if (spin.flags & BuddyNumberFlag) {
+        // An empty field reads as 0, which like any typed number counts only within the range.
         std::int32_t typed = 0;
         const char* first = spin.text.data();
         const char* end = first + spin.text.size();
         auto [stop, error] = std::from_chars(first, end, typed);
-        if (spin.text.empty()) {
-            spin.position = 0;
-        } else if (error == std::errc() && stop == end && typed >= spin.minimum &&
-                   typed <= spin.maximum) {
+        bool number = spin.text.empty() || (error == std::errc() && stop == end);
+        if (number && typed >= spin.minimum && typed <= spin.maximum) {
             spin.position = typed;
         }
     }
@@ -237,7 +236,12 @@ EventKind PollEvent() {
                 layer.queue.push_back(queued);
             }
         }
-        event = message.built.value_or(Event{message.number});
+        if (!message.built) {
+            // A message that raised nothing of the layer's own keeps the last event's control.
+            layer.last.kind = message.number;
+            return message.number;
+        }
+        event = *message.built;
     } else {
         return NoEvent;
     }

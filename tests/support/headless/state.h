@@ -58,7 +58,7 @@ Layer& TheLayer();
 Control* FindControl(ControlId id);
 
 // A spin field's number as the platform reads it: a whole number within the range typed into the
-// field becomes the number; anything else keeps the previous one, and an empty field gives 0.
+// field becomes the number, an empty field counting as 0; anything else keeps the previous one.
 std::int32_t ReadSpinPosition(Control& spin);
 
 Text UpperCase(TextRef text);
