@@ -6,22 +6,22 @@
 #include "runtime/controls.h"
 
 void CalculateOam() {
-    FieldStates states;
-    states.shape = GetControlState(ObjShapeCombo);
-    states.colorsPalettes = GetControlState(ColorsPalettesCombo);
-    states.mosaic = GetControlState(ObjMosaicCombo);
-    states.mode = GetControlState(ObjModeCombo);
-    states.doubleSize = GetControlState(DoubleSizeCombo);
-    states.objDisable = GetControlState(ObjDisableCombo);
-    states.rotScale = GetControlState(RotScaleCombo);
-    states.yCoordinate = GetControlState(YCoordinateSpin);
-    states.sizeItem = GetControlState(ObjSizeCombo);
-    states.rotScaleParam = GetControlState(RotScaleParamSpin);
-    states.vFlip = GetControlState(VFlipCombo);
-    states.hFlip = GetControlState(HFlipCombo);
-    states.xCoordinate = GetControlState(XCoordinateSpin);
-    states.paletteNumber = GetControlState(PaletteNumberSpin);
-    states.priority = GetControlState(PriorityCombo);
-    states.tileNumber = GetControlState(TileNumberSpin);
-    SetControlText(OamValueField, EncodeEntry(states));
+    OamFields fields;
+    fields.shape = GetControlState(ObjShapeCombo);
+    fields.colorsPalettes = GetControlState(ColorsPalettesCombo);
+    fields.mosaic = GetControlState(ObjMosaicCombo);
+    fields.mode = GetControlState(ObjModeCombo);
+    fields.doubleSize = GetControlState(DoubleSizeCombo);
+    fields.objDisable = GetControlState(ObjDisableCombo);
+    fields.rotScale = GetControlState(RotScaleCombo);
+    fields.yCoordinate = GetControlState(YCoordinateSpin);
+    fields.sizeCode = SizeCodeOfSizeItem(GetControlState(ObjSizeCombo));
+    fields.rotScaleParam = GetControlState(RotScaleParamSpin);
+    fields.vFlip = GetControlState(VFlipCombo);
+    fields.hFlip = GetControlState(HFlipCombo);
+    fields.xCoordinate = GetControlState(XCoordinateSpin);
+    fields.paletteNumber = GetControlState(PaletteNumberSpin);
+    fields.priority = GetControlState(PriorityCombo);
+    fields.tileNumber = GetControlState(TileNumberSpin);
+    SetControlText(OamValueField, EncodeEntry(fields));
 }

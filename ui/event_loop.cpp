@@ -49,12 +49,12 @@ void SizeFollowsShape() {
 }
 
 void RotScaleInterlock() {
-    bool on = GetControlState(RotScaleCombo) != 0;
-    DisableControl(DoubleSizeCombo, !on);
-    DisableControl(RotScaleParamSpin, !on);
-    DisableControl(ObjDisableCombo, on);
-    DisableControl(HFlipCombo, on);
-    DisableControl(VFlipCombo, on);
+    std::int32_t rotScale = GetControlState(RotScaleCombo);
+    DisableControl(DoubleSizeCombo, !FlagSelects(DoubleSizePlace, rotScale));
+    DisableControl(RotScaleParamSpin, !FlagSelects(RotScaleParamPlace, rotScale));
+    DisableControl(ObjDisableCombo, !FlagSelects(ObjDisablePlace, rotScale));
+    DisableControl(HFlipCombo, !FlagSelects(HFlipPlace, rotScale));
+    DisableControl(VFlipCombo, !FlagSelects(VFlipPlace, rotScale));
 }
 
 EventKind RunPass() {

@@ -20,20 +20,20 @@ void GetAttributes() {
         return;
     }
     const OamFields& f = *decoded;
-    bool rotScaleOn = f.rotScale == 1;
+    bool doubleSize = FlagSelects(DoubleSizePlace, f.rotScale);
 
     // The flag decides which of two controls a place belongs to; the other keeps its state, and
     // the interlock greys it out after this returns.
     SetControlState(YCoordinateSpin, f.yCoordinate);
     SetControlState(RotScaleCombo, f.rotScale);
-    SetControlState(rotScaleOn ? DoubleSizeCombo : ObjDisableCombo,
-                    rotScaleOn ? f.doubleSize : f.objDisable);
+    SetControlState(doubleSize ? DoubleSizeCombo : ObjDisableCombo,
+                    doubleSize ? f.doubleSize : f.objDisable);
     SetControlState(ObjModeCombo, f.mode);
     SetControlState(ObjMosaicCombo, f.mosaic);
     SetControlState(ColorsPalettesCombo, f.colorsPalettes);
     SetControlState(ObjShapeCombo, f.shape);
     SetControlState(XCoordinateSpin, f.xCoordinate);
-    if (rotScaleOn) {
+    if (FlagSelects(RotScaleParamPlace, f.rotScale)) {
         SetControlState(RotScaleParamSpin, f.rotScaleParam);
     } else {
         SetControlState(HFlipCombo, f.hFlip);
