@@ -15,8 +15,14 @@ function(oam_wine_test name)
     set_tests_properties(${name} PROPERTIES TIMEOUT 300 ENVIRONMENT "${oam_wine_environment}")
 endfunction()
 
-# The same contract suite that the native build runs against the in-memory layer.
-oam_wine_test(win32_contract_tests ${oam_tests}/runtime/controls_contract_test.cpp)
+# The same behaviour suite that the native build runs against the in-memory layer.
+oam_wine_test(win32_behaviour_tests
+    ${oam_tests}/behaviour/controls_contract_test.cpp
+    ${oam_tests}/behaviour/window_test.cpp
+    ${oam_tests}/behaviour/win32_fixture.cpp)
+target_link_libraries(win32_behaviour_tests PRIVATE oam_ui)
+target_compile_definitions(win32_behaviour_tests PRIVATE
+    OAMCALC_WINDOW_DESCRIPTION="Z:${oam_tests}/support/main_window.txt")
 
 oam_wine_test(win32_layer_tests
     ${oam_tests}/win32/drop_down_list_test.cpp

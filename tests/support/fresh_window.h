@@ -1,5 +1,5 @@
-// A freshly built main window on the headless layer, and a picture of every control to compare a
-// window before and after something that must change nothing.
+// A freshly built main window on whichever layer the test runs on, and a picture of every control
+// to compare a window before and after something that must change nothing.
 #pragma once
 
 #include "runtime/controls.h"

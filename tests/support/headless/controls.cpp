@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 namespace headless {
 
@@ -74,9 +77,36 @@ bool CreateControl(ControlId id, Kind kind, TextRef text, std::int32_t flags) {
     return true;
 }
 
+// The person who waits for the program, kept apart from the layer so StartControls keeps it.
+struct WaitingPerson {
+    bool watching = false;
+    std::function<void()> act;
+    int idlePolls = 0;
+    int waitsAfterActing = 0;
+};
+
+constexpr int LoopsBeforeGivingUp = 10000;
+
+WaitingPerson& Waiting() {
+    static WaitingPerson waiting;
+    return waiting;
+}
+
+[[noreturn]] void GiveUp(const char* why) {
+    std::fprintf(stderr, "%s\n", why);
+    std::abort();
+}
+
 std::int32_t Clamp(const Control& spin, std::int32_t value) {
     return std::clamp(value, std::min(spin.minimum, spin.maximum),
                       std::max(spin.minimum, spin.maximum));
+}
+
+void CloseTheWindow() {
+    Layer& layer = TheLayer();
+    layer.controls.clear();
+    layer.windowOpen = false;
+    layer.focused.reset();
 }
 
 } // namespace
@@ -88,10 +118,8 @@ void StartControls() {
 }
 
 void StopControls() {
-    Layer& layer = TheLayer();
-    layer.controls.clear();
-    layer.windowOpen = false;
-    layer.focused.reset();
+    Waiting() = WaitingPerson{};
+    CloseTheWindow();
 }
 
 bool OpenMainWindow(int number, int, int, int, int, TextRef title, std::int32_t) {
@@ -99,7 +127,7 @@ bool OpenMainWindow(int number, int, int, int, int, TextRef title, std::int32_t)
     if (number != MainWindow) {
         return false; // the layer holds one window
     }
-    StopControls();
+    CloseTheWindow();
     if (layer.refuseWindows) {
         return false;
     }
@@ -243,6 +271,9 @@ EventKind PollEvent() {
         }
         event = *message.built;
     } else {
+        if (Waiting().watching && ++Waiting().idlePolls > LoopsBeforeGivingUp) {
+            GiveUp("the loop polls on without waiting for the platform");
+        }
         return NoEvent;
     }
     layer.last = event;
@@ -253,7 +284,22 @@ ControlId EventControl() {
     return TheLayer().last.control;
 }
 
-void WaitForPlatform() {}
+void WaitForPlatform() {
+    WaitingPerson& waiting = Waiting();
+    if (!waiting.watching) {
+        return;
+    }
+    waiting.idlePolls = 0;
+    if (waiting.act) {
+        std::exchange(waiting.act, nullptr)();
+    } else if (++waiting.waitsAfterActing > LoopsBeforeGivingUp) {
+        GiveUp("the program goes on waiting after the person's last action");
+    }
+}
+
+void WhenProgramWaits(std::function<void()> person) {
+    Waiting() = WaitingPerson{true, std::move(person)};
+}
 
 std::int32_t ShowMessage(TextRef title, TextRef text, std::int32_t flags) {
     TheLayer().shownMessages.push_back({Text(title.chars), Text(text.chars), flags});

@@ -1,0 +1,115 @@
+// The behaviour suite on the Win32 layer, under Wine. The loop runs until the platform has been
+// quiet for a while, since what a person does arrives in the platform's own time; message boxes
+// are answered from another thread, as the box holds the program's thread until it is closed.
+#include "tests/behaviour/layer_under_test.h"
+
+#include "runtime/win32/layer.h"
+#include "ui/event_loop.h"
+
+#include <string>
+
+namespace {
+
+constexpr DWORD QuietMilliseconds = 50;
+constexpr DWORD LongestRunMilliseconds = 3000;
+constexpr DWORD LookEveryMilliseconds = 10;
+constexpr DWORD WindowWaitMilliseconds = 5000;
+constexpr int MessageTextId = 0xFFFF;
+
+std::string TextOf(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+bool IsMessageBox(HWND window) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    return std::string(name) == "#32770";
+}
+
+BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM wantBox) {
+    auto& found = *reinterpret_cast<std::pair<bool, HWND>*>(wantBox);
+    if (IsWindowVisible(window) && IsMessageBox(window) == found.first) {
+        found.second = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A visible message box (`box`) or main window of the thread, or nullptr.
+HWND VisibleWindowOf(DWORD thread, bool box) {
+    std::pair<bool, HWND> found{box, nullptr};
+    EnumThreadWindows(thread, FindVisibleWindow, reinterpret_cast<LPARAM>(&found));
+    return found.second;
+}
+
+struct BoxWatch {
+    DWORD uiThread = 0;
+    volatile LONG done = 0;
+    std::vector<SeenBox> seen;
+};
+
+DWORD WINAPI AnswerBoxes(LPVOID parameter) {
+    auto& watch = *static_cast<BoxWatch*>(parameter);
+    while (!InterlockedCompareExchange(&watch.done, 0, 0)) {
+        const HWND box = VisibleWindowOf(watch.uiThread, true);
+        if (!box) {
+            Sleep(LookEveryMilliseconds);
+            continue;
+        }
+        watch.seen.push_back({TextOf(box), TextOf(GetDlgItem(box, MessageTextId))});
+        SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+        while (IsWindow(box)) {
+            Sleep(LookEveryMilliseconds);
+        }
+    }
+    return 0;
+}
+
+DWORD WINAPI CloseOnceUp(LPVOID parameter) {
+    const auto uiThread = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(parameter));
+    for (DWORD waited = 0; waited < WindowWaitMilliseconds; waited += LookEveryMilliseconds) {
+        if (const HWND window = VisibleWindowOf(uiThread, false)) {
+            PostMessageA(window, WM_CLOSE, 0, 0);
+            return 0;
+        }
+        Sleep(LookEveryMilliseconds);
+    }
+    return 0;
+}
+
+} // namespace
+
+void RunUntilQuiet() {
+    const DWORD start = GetTickCount();
+    DWORD lastEvent = start;
+    while (GetTickCount() - lastEvent < QuietMilliseconds &&
+           GetTickCount() - start < LongestRunMilliseconds) {
+        if (RunPass() == NoEvent) {
+            Sleep(1);
+        } else {
+            lastEvent = GetTickCount();
+        }
+    }
+}
+
+std::vector<SeenBox> BoxesShownWhile(const std::function<void()>& action) {
+    BoxWatch watch;
+    watch.uiThread = GetCurrentThreadId();
+    const HANDLE person = CreateThread(nullptr, 0, AnswerBoxes, &watch, 0, nullptr);
+    action();
+    InterlockedExchange(&watch.done, 1);
+    WaitForSingleObject(person, INFINITE);
+    CloseHandle(person);
+    return watch.seen;
+}
+
+Text ShownTitle() {
+    return TextOf(GetAncestor(ParentForNewControls(), GA_ROOT));
+}
+
+void CloseWindowOnceWaiting() {
+    const auto uiThread = reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(GetCurrentThreadId()));
+    CloseHandle(CreateThread(nullptr, 0, CloseOnceUp, uiThread, 0, nullptr));
+}
