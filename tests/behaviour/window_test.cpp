@@ -44,11 +44,7 @@ TEST_F(TheWindow, IsBuiltAsDescribed) {
         SCOPED_TRACE("control " + std::to_string(c.id));
         EXPECT_EQ(IsControlEnabled(c.id), !c.disabled);
         if (c.kind == "list") {
-            std::vector<std::string> items;
-            for (std::int32_t i = 0; i < ControlItemCount(c.id); ++i) {
-                items.push_back(ControlItemText(c.id, i));
-            }
-            EXPECT_EQ(items, c.texts);
+            EXPECT_EQ(ItemsOf(c.id), c.texts);
             EXPECT_EQ(GetControlState(c.id), 0);
         } else if (c.kind == "spin") {
             EXPECT_EQ(GetControlText(c.id), "0");
