@@ -4,9 +4,8 @@
 #include "tests/behaviour/layer_under_test.h"
 
 #include "runtime/win32/layer.h"
+#include "tests/support/win32/windows_seen.h"
 #include "ui/event_loop.h"
-
-#include <string>
 
 namespace {
 
@@ -14,35 +13,6 @@ constexpr DWORD QuietMilliseconds = 50;
 constexpr DWORD LongestRunMilliseconds = 3000;
 constexpr DWORD LookEveryMilliseconds = 10;
 constexpr DWORD WindowWaitMilliseconds = 5000;
-constexpr int MessageTextId = 0xFFFF;
-
-std::string TextOf(HWND window) {
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-bool IsMessageBox(HWND window) {
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    return std::string(name) == "#32770";
-}
-
-BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM wantBox) {
-    auto& found = *reinterpret_cast<std::pair<bool, HWND>*>(wantBox);
-    if (IsWindowVisible(window) && IsMessageBox(window) == found.first) {
-        found.second = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A visible message box (`box`) or main window of the thread, or nullptr.
-HWND VisibleWindowOf(DWORD thread, bool box) {
-    std::pair<bool, HWND> found{box, nullptr};
-    EnumThreadWindows(thread, FindVisibleWindow, reinterpret_cast<LPARAM>(&found));
-    return found.second;
-}
 
 struct BoxWatch {
     DWORD uiThread = 0;
@@ -58,7 +28,7 @@ DWORD WINAPI AnswerBoxes(LPVOID parameter) {
             Sleep(LookEveryMilliseconds);
             continue;
         }
-        watch.seen.push_back({TextOf(box), TextOf(GetDlgItem(box, MessageTextId))});
+        watch.seen.push_back({WindowTextOf(box), WindowTextOf(GetDlgItem(box, MessageBoxTextId))});
         SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
         while (IsWindow(box)) {
             Sleep(LookEveryMilliseconds);
@@ -106,7 +76,7 @@ std::vector<SeenBox> BoxesShownWhile(const std::function<void()>& action) {
 }
 
 Text ShownTitle() {
-    return TextOf(GetAncestor(ParentForNewControls(), GA_ROOT));
+    return WindowTextOf(GetAncestor(ParentForNewControls(), GA_ROOT));
 }
 
 void CloseWindowOnceWaiting() {
