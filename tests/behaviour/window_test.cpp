@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -237,6 +238,31 @@ TEST_F(TheWindow, ASpinFieldsArrowsStepWithinItsRange) {
     EXPECT_EQ(GetControlText(PaletteNumberSpin), "15");
     Press(CalculateOamButton);
     EXPECT_EQ(GetControlText(OamValueField), "00000000F000");
+}
+
+// Creation order, without labels, frames and the controls that rotation/scaling disables.
+TEST_F(TheWindow, TabAndShiftTabGoRoundTheEnabledControlsInCreationOrder) {
+    RunUntilQuiet();
+    const std::vector<ControlId> order = {OamValueField,   GetAttributesButton, CalculateOamButton,
+                                          YCoordinateSpin, RotScaleCombo,       ObjDisableCombo,
+                                          ObjModeCombo,    ObjMosaicCombo,      ColorsPalettesCombo,
+                                          ObjShapeCombo,   XCoordinateSpin,     HFlipCombo,
+                                          VFlipCombo,      ObjSizeCombo,        TileNumberSpin,
+                                          PriorityCombo,   PaletteNumberSpin};
+    for (bool backwards : {false, true}) {
+        std::vector<ControlId> visited;
+        for (std::size_t press = 0; press < order.size(); ++press) {
+            UserPressTab(backwards);
+            RunUntilQuiet();
+            visited.push_back(FocusedControl());
+        }
+        std::vector<ControlId> expected = order;
+        if (backwards) {
+            std::reverse(expected.begin(), expected.end());
+            std::rotate(expected.begin(), expected.begin() + 1, expected.end());
+        }
+        EXPECT_EQ(visited, expected) << (backwards ? "Shift+Tab" : "Tab");
+    }
 }
 
 TEST(Program, EndsWithZeroWhenThePersonClosesTheWindow) {

@@ -55,15 +55,6 @@ TEST_F(KeyboardFocus, StartsWithNoControlFocused) {
     EXPECT_EQ(GetActiveWindow(), window);
 }
 
-TEST_F(KeyboardFocus, ShiftTabGoesBackwardsAndWrapsAround) {
-    std::vector<ControlId> visited;
-    for (int press = 0; press < 6; ++press) {
-        PressTab(true);
-        visited.push_back(Focused());
-    }
-    EXPECT_EQ(visited, (std::vector<ControlId>{16, 15, 2, 6, 1, 16}));
-}
-
 TEST_F(KeyboardFocus, TabMovesOnFromAControlDisabledWhileFocused) {
     SetFocus(ControlHandle(2));
     DisableControl(2, 1);

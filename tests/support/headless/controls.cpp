@@ -74,6 +74,8 @@ bool CreateControl(ControlId id, Kind kind, TextRef text, std::int32_t flags) {
     if (layer.focused == id) {
         layer.focused.reset();
     }
+    std::erase(layer.creationOrder, id);
+    layer.creationOrder.push_back(id);
     return true;
 }
 
@@ -105,6 +107,7 @@ std::int32_t Clamp(const Control& spin, std::int32_t value) {
 void CloseTheWindow() {
     Layer& layer = TheLayer();
     layer.controls.clear();
+    layer.creationOrder.clear();
     layer.windowOpen = false;
     layer.focused.reset();
 }

@@ -49,6 +49,7 @@ struct Layer {
     Text windowTitle;
     bool refuseWindows = false;
     std::optional<ControlId> focused;
+    std::vector<ControlId> creationOrder; // Tab follows it
     std::vector<ShownMessage> shownMessages;
 };
 
