@@ -1,3 +1,4 @@
+#include "tests/support/user.h"
 #include "tests/win32/layer_fixture.h"
 
 namespace {
@@ -22,25 +23,8 @@ class KeyboardFocus : public Win32Layer {
         Settle();
     }
 
-    // Real key strokes, so that the accelerator table sees the Shift key as it is.
     static void PressTab(bool withShift) {
-        std::vector<INPUT> keys;
-        auto key = [&keys](WORD virtualKey, bool release) {
-            INPUT input{};
-            input.type = INPUT_KEYBOARD;
-            input.ki.wVk = virtualKey;
-            input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-            keys.push_back(input);
-        };
-        if (withShift) {
-            key(VK_SHIFT, false);
-        }
-        key(VK_TAB, false);
-        key(VK_TAB, true);
-        if (withShift) {
-            key(VK_SHIFT, true);
-        }
-        SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+        UserPressTab(withShift);
         Settle();
     }
 
