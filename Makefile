@@ -79,7 +79,7 @@ bench: bench-build $(ARCH)
 
 # Each fuzzer for FUZZ_SECONDS, growing its corpus in the build tree from the committed seeds.
 fuzz: fuzz-build
-	for fuzzer in text decoder; do \
+	for fuzzer in decoder; do \
 		build/fuzz/tests/fuzz/$$fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 			-print_final_stats=1 -artifact_prefix=build/fuzz/$$fuzzer- \
 			build/fuzz/tests/fuzz/$${fuzzer}_corpus tests/fuzz/corpus/$$fuzzer || exit 1; \

@@ -98,9 +98,9 @@ std::string FieldsHelp() {
                        "given):\n";
     for (const FieldEntry& field : FieldTable()) {
         std::string note;
-        if (field.reading != FlagReading::Always) {
+        if (field.place.reading != FlagReading::Always) {
             note = std::string("only with ") + RotScaleName +
-                   (field.reading == FlagReading::FlagOn ? "=1" : "=0");
+                   (field.place.reading == FlagReading::FlagOn ? "=1" : "=0");
         }
         help += HelpLine(field.name, RangeText(field), note);
     }

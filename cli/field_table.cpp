@@ -4,25 +4,23 @@
 
 namespace {
 
-using enum FlagReading;
-
 constexpr std::array Fields = {
-    FieldEntry{ShapeName, ShapePlace, Always, &OamFields::shape},
-    FieldEntry{"colorsPalettes", ColorsPalettesPlace, Always, &OamFields::colorsPalettes},
-    FieldEntry{"mosaic", MosaicPlace, Always, &OamFields::mosaic},
-    FieldEntry{"mode", ModePlace, Always, &OamFields::mode},
-    FieldEntry{"doubleSize", DoubleSizePlace, FlagOn, &OamFields::doubleSize},
-    FieldEntry{"objDisable", ObjDisablePlace, FlagOff, &OamFields::objDisable},
-    FieldEntry{RotScaleName, RotScalePlace, Always, &OamFields::rotScale},
-    FieldEntry{"yCoordinate", YCoordinatePlace, Always, &OamFields::yCoordinate},
-    FieldEntry{SizeCodeName, SizeCodePlace, Always, &OamFields::sizeCode},
-    FieldEntry{"rotScaleParam", RotScaleParamPlace, FlagOn, &OamFields::rotScaleParam},
-    FieldEntry{"vFlip", VFlipPlace, FlagOff, &OamFields::vFlip},
-    FieldEntry{"hFlip", HFlipPlace, FlagOff, &OamFields::hFlip},
-    FieldEntry{"xCoordinate", XCoordinatePlace, Always, &OamFields::xCoordinate},
-    FieldEntry{"paletteNumber", PaletteNumberPlace, Always, &OamFields::paletteNumber},
-    FieldEntry{"priority", PriorityPlace, Always, &OamFields::priority},
-    FieldEntry{"tileNumber", TileNumberPlace, Always, &OamFields::tileNumber},
+    FieldEntry{ShapeName, ShapePlace, &OamFields::shape},
+    FieldEntry{"colorsPalettes", ColorsPalettesPlace, &OamFields::colorsPalettes},
+    FieldEntry{"mosaic", MosaicPlace, &OamFields::mosaic},
+    FieldEntry{"mode", ModePlace, &OamFields::mode},
+    FieldEntry{"doubleSize", DoubleSizePlace, &OamFields::doubleSize},
+    FieldEntry{"objDisable", ObjDisablePlace, &OamFields::objDisable},
+    FieldEntry{RotScaleName, RotScalePlace, &OamFields::rotScale},
+    FieldEntry{"yCoordinate", YCoordinatePlace, &OamFields::yCoordinate},
+    FieldEntry{SizeCodeName, SizeCodePlace, &OamFields::sizeCode},
+    FieldEntry{"rotScaleParam", RotScaleParamPlace, &OamFields::rotScaleParam},
+    FieldEntry{"vFlip", VFlipPlace, &OamFields::vFlip},
+    FieldEntry{"hFlip", HFlipPlace, &OamFields::hFlip},
+    FieldEntry{"xCoordinate", XCoordinatePlace, &OamFields::xCoordinate},
+    FieldEntry{"paletteNumber", PaletteNumberPlace, &OamFields::paletteNumber},
+    FieldEntry{"priority", PriorityPlace, &OamFields::priority},
+    FieldEntry{"tileNumber", TileNumberPlace, &OamFields::tileNumber},
 };
 
 static_assert(Fields.size() == FieldCount);
@@ -53,13 +51,5 @@ std::string RangeText(const FieldEntry& field) {
 }
 
 bool FlagSelects(const FieldEntry& field, std::int32_t rotScale) {
-    switch (field.reading) {
-    case FlagReading::FlagOn:
-        return rotScale != 0;
-    case FlagReading::FlagOff:
-        return rotScale == 0;
-    case FlagReading::Always:
-        break;
-    }
-    return true;
+    return FlagSelects(field.place, rotScale);
 }

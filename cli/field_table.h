@@ -11,12 +11,9 @@
 #include <string>
 #include <string_view>
 
-enum class FlagReading { Always, FlagOn, FlagOff };
-
 struct FieldEntry {
     const char* name;
     FieldPlace place;
-    FlagReading reading;
     std::int32_t OamFields::*value;
 };
 

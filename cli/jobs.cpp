@@ -21,28 +21,6 @@ constexpr const char* NotAnEntryMessage = "This is not a valid 6 bytes OAM";
 constexpr const char* EntryExpected = " (twelve hexadecimal digits expected)";
 constexpr const char* MemoryOrderExpected = " (six or eight bytes in memory order expected)";
 
-// The encoder takes the window's control states; the size list's item carries the shape too.
-FieldStates StatesOf(const OamFields& f) {
-    FieldStates states;
-    states.shape = f.shape;
-    states.colorsPalettes = f.colorsPalettes;
-    states.mosaic = f.mosaic;
-    states.mode = f.mode;
-    states.doubleSize = f.doubleSize;
-    states.objDisable = f.objDisable;
-    states.rotScale = f.rotScale;
-    states.yCoordinate = f.yCoordinate;
-    states.sizeItem = SizeItem(f.shape, f.sizeCode);
-    states.rotScaleParam = f.rotScaleParam;
-    states.vFlip = f.vFlip;
-    states.hFlip = f.hFlip;
-    states.xCoordinate = f.xCoordinate;
-    states.paletteNumber = f.paletteNumber;
-    states.priority = f.priority;
-    states.tileNumber = f.tileNumber;
-    return states;
-}
-
 void Answer(Session& session, const Record& record) {
     WriteRecord(session.out.buffer, session.format, record);
     if (!session.holdAnswers) {
@@ -88,7 +66,7 @@ void EncodeJob(Session& session, std::string_view job, std::int64_t number) {
         Fail(session, BadFieldExit, *problem, number, job);
         return;
     }
-    Text entry = EncodeEntry(StatesOf(fields));
+    Text entry = EncodeEntry(fields);
     if (session.memoryOrder) {
         entry = MemoryOrderText(entry);
     }

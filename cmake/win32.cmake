@@ -40,10 +40,6 @@ add_library(oam_win32 STATIC
 target_compile_definitions(oam_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(oam_win32 PUBLIC oam_text user32 comctl32 gdi32 ole32)
 
-# What a person does, for the test programs.
-add_library(oam_win32_user STATIC ${oam_root}/runtime/win32/user.cpp)
-target_link_libraries(oam_win32_user PUBLIC oam_win32)
-
 # The icon and the manifest that binds the program to version 6 of the common controls. The test
 # programs carry them too, so they test the same controls the program gets.
 set(oam_generated_resources ${CMAKE_BINARY_DIR}/resources)

@@ -32,23 +32,24 @@ Text AttributeText(const Text& bits) {
     return PadLeft(FormatHex(low), AttributeDigits, ZeroDigit);
 }
 
-Text Attribute0Bits(const FieldStates& s) {
-    bool rotScaleOn = s.rotScale != 0;
+Text Attribute0Bits(const OamFields& s) {
+    std::int32_t bit9 = FlagSelects(DoubleSizePlace, s.rotScale) ? s.doubleSize : s.objDisable;
     return Padded(Held8(s.shape), ShapePlace.width) + Unpadded(Held8(s.colorsPalettes)) +
            Unpadded(Held8(s.mosaic)) + Padded(Held8(s.mode), ModePlace.width) +
-           Unpadded(Held8(rotScaleOn ? s.doubleSize : s.objDisable)) + Unpadded(Held8(s.rotScale)) +
+           Unpadded(Held8(bit9)) + Unpadded(Held8(s.rotScale)) +
            Padded(Held8(s.yCoordinate), YCoordinatePlace.width);
 }
 
-Text Attribute1Bits(const FieldStates& s) {
-    Text sizeCode = RightChars(Padded(Held8(s.sizeItem), SizeItemBits), SizeCodePlace.width);
-    Text middle = s.rotScale != 0 ? Padded(Held8(s.rotScaleParam), RotScaleParamPlace.width)
-                                  : Unpadded(Held8(s.vFlip)) + Unpadded(Held8(s.hFlip)) +
-                                        Padded(0, UnusedFlipBitsPlace.width);
+Text Attribute1Bits(const OamFields& s) {
+    Text sizeCode = RightChars(Padded(Held8(s.sizeCode), SizeCodePlace.width), SizeCodePlace.width);
+    Text middle = FlagSelects(RotScaleParamPlace, s.rotScale)
+                      ? Padded(Held8(s.rotScaleParam), RotScaleParamPlace.width)
+                      : Unpadded(Held8(s.vFlip)) + Unpadded(Held8(s.hFlip)) +
+                            Padded(0, UnusedFlipBitsPlace.width);
     return sizeCode + middle + Padded(Held16(s.xCoordinate), XCoordinatePlace.width);
 }
 
-Text Attribute2Bits(const FieldStates& s) {
+Text Attribute2Bits(const OamFields& s) {
     return Padded(Held8(s.paletteNumber), PaletteNumberPlace.width) +
            Padded(Held8(s.priority), PriorityPlace.width) +
            Padded(Held16(s.tileNumber), TileNumberPlace.width);
@@ -56,7 +57,7 @@ Text Attribute2Bits(const FieldStates& s) {
 
 } // namespace
 
-Text EncodeEntry(const FieldStates& states) {
+Text EncodeEntry(const OamFields& states) {
     return AttributeText(Attribute0Bits(states)) + AttributeText(Attribute1Bits(states)) +
            AttributeText(Attribute2Bits(states));
 }

@@ -8,9 +8,36 @@
 
 #include <cstdint>
 
+// Every field of an entry. Where the rotation/scaling flag decides what a place means, both
+// readings are held: doubleSize and objDisable are the same bit, and rotScaleParam covers the two
+// flips; the field's place says which reading the flag selects.
+struct OamFields {
+    std::int32_t shape = 0;
+    std::int32_t colorsPalettes = 0;
+    std::int32_t mosaic = 0;
+    std::int32_t mode = 0;
+    std::int32_t doubleSize = 0;
+    std::int32_t objDisable = 0;
+    std::int32_t rotScale = 0;
+    std::int32_t yCoordinate = 0;
+    std::int32_t sizeCode = 0;
+    std::int32_t rotScaleParam = 0;
+    std::int32_t vFlip = 0;
+    std::int32_t hFlip = 0;
+    std::int32_t xCoordinate = 0;
+    std::int32_t paletteNumber = 0;
+    std::int32_t priority = 0;
+    std::int32_t tileNumber = 0;
+    bool operator==(const OamFields&) const = default;
+};
+
+// Under which setting of the rotation/scaling flag a field is part of the entry.
+enum class FlagReading { Always, FlagOn, FlagOff };
+
 struct FieldPlace {
     std::int32_t position; // 1-based, in the attribute's bit string
     std::int32_t width;    // in bits
+    FlagReading reading = FlagReading::Always;
 };
 
 // attr0. The rotation/scaling flag decides what bit 9 means: double size when on, disable when off.
@@ -18,17 +45,17 @@ constexpr FieldPlace ShapePlace{1, 2};
 constexpr FieldPlace ColorsPalettesPlace{3, 1};
 constexpr FieldPlace MosaicPlace{4, 1};
 constexpr FieldPlace ModePlace{5, 2};
-constexpr FieldPlace DoubleSizePlace{7, 1};
-constexpr FieldPlace ObjDisablePlace{7, 1};
+constexpr FieldPlace DoubleSizePlace{7, 1, FlagReading::FlagOn};
+constexpr FieldPlace ObjDisablePlace{7, 1, FlagReading::FlagOff};
 constexpr FieldPlace RotScalePlace{8, 1};
 constexpr FieldPlace YCoordinatePlace{9, 8};
 
 // attr1. With the flag on, bits 13-9 are the parameter; with it off, the two flips and three zeros.
 constexpr FieldPlace SizeCodePlace{1, 2};
-constexpr FieldPlace RotScaleParamPlace{3, 5};
-constexpr FieldPlace VFlipPlace{3, 1};
-constexpr FieldPlace HFlipPlace{4, 1};
-constexpr FieldPlace UnusedFlipBitsPlace{5, 3};
+constexpr FieldPlace RotScaleParamPlace{3, 5, FlagReading::FlagOn};
+constexpr FieldPlace VFlipPlace{3, 1, FlagReading::FlagOff};
+constexpr FieldPlace HFlipPlace{4, 1, FlagReading::FlagOff};
+constexpr FieldPlace UnusedFlipBitsPlace{5, 3, FlagReading::FlagOff};
 constexpr FieldPlace XCoordinatePlace{8, 9};
 
 // attr2.
@@ -56,6 +83,23 @@ constexpr std::int32_t SizeItem(std::int32_t shape, std::int32_t sizeCode) {
 
 constexpr std::int32_t ShapeOfSizeItem(std::int32_t item) {
     return item / SizesPerShape;
+}
+
+constexpr std::int32_t SizeCodeOfSizeItem(std::int32_t item) {
+    return item % SizesPerShape;
+}
+
+// Whether the field at `place` is part of an entry whose rotation/scaling flag is `rotScale`.
+constexpr bool FlagSelects(FieldPlace place, std::int32_t rotScale) {
+    switch (place.reading) {
+    case FlagReading::FlagOn:
+        return rotScale != 0;
+    case FlagReading::FlagOff:
+        return rotScale == 0;
+    case FlagReading::Always:
+        break;
+    }
+    return true;
 }
 
 constexpr const char* BinaryPrefix = "%";

@@ -1,6 +1,7 @@
 // The control layer: the window and every control addressed by a small number, their states and
 // texts, events fetched one at a time without waiting, and the message box. Two implementations
-// keep the same rules: runtime/win32 over the platform's windowing, runtime/headless in memory.
+// keep the same rules: runtime/win32 over the platform's windowing, tests/support/headless in
+// memory, for native tests.
 //
 // No operation reports an error: a number that names no control reads as 0 or the empty text and
 // ignores writes. The program's own changes (SetControlState, SetControlText, DisableControl,
@@ -60,8 +61,10 @@ enum ControlName : ControlId {
 
 constexpr int MainWindow = 0;
 
-// Event kinds that PollEvent gives. Any other non-zero value is the number of a platform message
-// that produced no event of the layer's own.
+// Event kinds that PollEvent gives. Closing, moving, sizing and repainting carry the numbers of the
+// platform's own messages (WM_CLOSE, WM_MOVE, WM_SIZE, WM_PAINT); the control and activation
+// events are the layer's. Any other non-zero value is the number of a platform message that
+// produced no event of the layer's own.
 constexpr EventKind NoEvent = 0;
 constexpr EventKind ControlEvent = 13100;
 constexpr EventKind CloseEvent = 16;

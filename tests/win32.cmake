@@ -1,32 +1,10 @@
-# The Windows test programs, cross-compiled and run under Wine through the toolchain's emulator.
-# Starting Wine costs about a second, so each program is one CTest test, not one per case.
+# The Windows side of the tests: GoogleTest built for the target, and the checks of the built
+# programs that need no running.
 set(oam_tests ${CMAKE_CURRENT_LIST_DIR})
 
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_CURRENT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-
-# The test programs carry the program's manifest and icon, so the controls under test are the
-# same common controls (version 6) that the program gets.
-function(oam_wine_test name)
-    add_executable(${name} ${ARGN} ${oam_resources})
-    target_link_libraries(${name} PRIVATE oam_win32_user gtest_main)
-    add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 300 ENVIRONMENT "${oam_wine_environment}")
-endfunction()
-
-# The same contract suite that the native build runs against the in-memory layer.
-oam_wine_test(win32_contract_tests ${oam_tests}/runtime/controls_contract_test.cpp)
-
-oam_wine_test(win32_layer_tests
-    ${oam_tests}/win32/drop_down_list_test.cpp
-    ${oam_tests}/win32/events_test.cpp
-    ${oam_tests}/win32/focus_test.cpp
-    ${oam_tests}/win32/label_fit_test.cpp
-    ${oam_tests}/win32/message_box_test.cpp
-    ${oam_tests}/win32/spin_field_test.cpp
-    ${oam_tests}/win32/window_test.cpp)
-target_link_libraries(win32_layer_tests PRIVATE oam_ui)
 
 # What needs no running: each program's processor, subsystem, imports and resources. These run
 # where Wine cannot.
@@ -47,4 +25,3 @@ foreach(program oamcalc oamcalc-cli)
     set_tests_properties(${program}_file PROPERTIES LABELS static)
 endforeach()
 
-include(${CMAKE_CURRENT_LIST_DIR}/cli.cmake)

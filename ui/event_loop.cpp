@@ -1,8 +1,7 @@
 #include "ui/event_loop.h"
 
-#include "codec/decoder.h"
-#include "codec/encoder.h"
 #include "codec/layout.h"
+#include "ui/buttons.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -50,12 +49,12 @@ void SizeFollowsShape() {
 }
 
 void RotScaleInterlock() {
-    bool on = GetControlState(RotScaleCombo) != 0;
-    DisableControl(DoubleSizeCombo, !on);
-    DisableControl(RotScaleParamSpin, !on);
-    DisableControl(ObjDisableCombo, on);
-    DisableControl(HFlipCombo, on);
-    DisableControl(VFlipCombo, on);
+    std::int32_t rotScale = GetControlState(RotScaleCombo);
+    DisableControl(DoubleSizeCombo, !FlagSelects(DoubleSizePlace, rotScale));
+    DisableControl(RotScaleParamSpin, !FlagSelects(RotScaleParamPlace, rotScale));
+    DisableControl(ObjDisableCombo, !FlagSelects(ObjDisablePlace, rotScale));
+    DisableControl(HFlipCombo, !FlagSelects(HFlipPlace, rotScale));
+    DisableControl(VFlipCombo, !FlagSelects(VFlipPlace, rotScale));
 }
 
 EventKind RunPass() {

@@ -14,35 +14,36 @@ constexpr std::int32_t FirstState = 0;
 using Kind = ControlRowKind;
 
 void CreateControl(const ControlRow& row) {
+    const auto [x, y, width, height] = row.box;
     switch (row.kind) {
     case Kind::TextLabel:
-        CreateTextLabel(row.id, row.x, row.y, row.width, row.height, row.text);
+        CreateTextLabel(row.id, x, y, width, height, row.holds.text);
         break;
     case Kind::TextField:
-        CreateTextField(row.id, row.x, row.y, row.width, row.height, row.text, UpperCaseFlag);
+        CreateTextField(row.id, x, y, width, height, row.holds.text, UpperCaseFlag);
         break;
     case Kind::Button:
-        CreateButton(row.id, row.x, row.y, row.width, row.height, row.text);
+        CreateButton(row.id, x, y, width, height, row.holds.text);
         break;
     case Kind::Frame:
-        CreateFrame(row.id, row.x, row.y, row.width, row.height, row.text);
+        CreateFrame(row.id, x, y, width, height, row.holds.text);
         break;
     case Kind::SpinField:
-        CreateSpinField(row.id, row.x, row.y, row.width, row.height, CreatedMinimum, CreatedMaximum,
+        CreateSpinField(row.id, x, y, width, height, CreatedMinimum, CreatedMaximum,
                         BuddyNumberFlag);
-        SetControlAttribute(row.id, MinimumAttribute, row.minimum);
-        SetControlAttribute(row.id, MaximumAttribute, row.maximum);
+        SetControlAttribute(row.id, MinimumAttribute, row.holds.minimum);
+        SetControlAttribute(row.id, MaximumAttribute, row.holds.maximum);
         SetControlState(row.id, FirstState);
         break;
     case Kind::DropDownList:
-        CreateDropDownList(row.id, row.x, row.y, row.width, row.height);
-        for (std::size_t position = 0; position < row.items.size(); ++position) {
-            AddControlItem(row.id, static_cast<std::int32_t>(position), row.items[position]);
+        CreateDropDownList(row.id, x, y, width, height);
+        for (std::size_t position = 0; position < row.holds.items.size(); ++position) {
+            AddControlItem(row.id, static_cast<std::int32_t>(position), row.holds.items[position]);
         }
         SetControlState(row.id, FirstState);
         break;
     }
-    if (row.startsDisabled) {
+    if (row.holds.startsDisabled) {
         DisableControl(row.id, 1);
     }
 }

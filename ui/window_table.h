@@ -6,7 +6,7 @@
 #include "runtime/controls.h"
 
 #include <cstdint>
-#include <vector>
+#include <span>
 
 constexpr const char* MainWindowTitle = "Quorvex - Dunmarrow";
 constexpr int MainWindowLeft = 676; // not used: the window is centred
@@ -16,15 +16,26 @@ constexpr int MainWindowClientHeight = 380;
 
 enum class ControlRowKind { TextLabel, TextField, Button, Frame, SpinField, DropDownList };
 
-struct ControlRow {
-    ControlId id;
-    ControlRowKind kind;
+using ControlItems = std::span<const char* const>;
+
+struct ControlBox {
     int x, y, width, height;
+};
+
+// What a control holds beyond its place; each kind uses its own part.
+struct ControlHolds {
     const char* text = nullptr;
-    std::vector<const char*> items = {};
+    ControlItems items = {};
     std::int32_t minimum = 0;
     std::int32_t maximum = 0;
     bool startsDisabled = false;
 };
 
-const std::vector<ControlRow>& ControlRows();
+struct ControlRow {
+    ControlId id;
+    ControlRowKind kind;
+    ControlBox box;
+    ControlHolds holds;
+};
+
+std::span<const ControlRow> ControlRows();

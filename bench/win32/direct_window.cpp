@@ -62,15 +62,16 @@ HWND Child(HWND parent, const char* platformClass, const char* text, DWORD style
 }
 
 void CreateSpinArrows(HWND parent, HWND field, const ControlRow& row, DWORD disabled, HFONT font) {
-    const int half = row.height / 2;
-    const HWND arrows = Child(parent, UPDOWN_CLASSA, nullptr,
-                              UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_SETBUDDYINT | disabled, 0,
-                              row.x + row.width - half, row.y, half, row.height, row.id, font);
+    const int half = row.box.height / 2;
+    const HWND arrows =
+        Child(parent, UPDOWN_CLASSA, nullptr,
+              UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_SETBUDDYINT | disabled, 0,
+              row.box.x + row.box.width - half, row.box.y, half, row.box.height, row.id, font);
     SendMessageA(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(field), 0);
-    SendMessageA(arrows, UDM_SETRANGE32, static_cast<WPARAM>(row.minimum),
-                 static_cast<LPARAM>(row.maximum));
+    SendMessageA(arrows, UDM_SETRANGE32, static_cast<WPARAM>(row.holds.minimum),
+                 static_cast<LPARAM>(row.holds.maximum));
     // The up-down control picks its own width when created.
-    SetWindowPos(arrows, nullptr, row.x + row.width - half, row.y, half, row.height,
+    SetWindowPos(arrows, nullptr, row.box.x + row.box.width - half, row.box.y, half, row.box.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageA(arrows, UDM_SETPOS32, 0, 0);
 }
@@ -82,8 +83,8 @@ void FillList(HWND list, const ControlRow& row) {
     RECT outer;
     GetWindowRect(list, &outer);
     const int border = (outer.bottom - outer.top) - MeasuringItemHeight;
-    SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), row.height - border);
-    for (const char* item : row.items) {
+    SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), row.box.height - border);
+    for (const char* item : row.holds.items) {
         SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     }
     SendMessageA(list, CB_SETCURSEL, 0, 0);
@@ -91,14 +92,14 @@ void FillList(HWND list, const ControlRow& row) {
 
 void CreateControl(HWND parent, const ControlRow& row, HFONT font) {
     const ChildLook look = LookOf(row.kind);
-    const DWORD disabled = row.startsDisabled ? WS_DISABLED : 0;
+    const DWORD disabled = row.holds.startsDisabled ? WS_DISABLED : 0;
     const bool isList = row.kind == ControlRowKind::DropDownList;
     const bool isSpin = row.kind == ControlRowKind::SpinField;
     // A spin field's arrows take the right half of its height off its text part.
-    const int width = isSpin ? row.width - row.height / 2 : row.width;
-    const HWND child =
-        Child(parent, look.platformClass, row.text, look.style | disabled, look.extendedStyle,
-              row.x, row.y, width, isList ? OpenedListHeight : row.height, row.id, font);
+    const int width = isSpin ? row.box.width - row.box.height / 2 : row.box.width;
+    const HWND child = Child(parent, look.platformClass, row.holds.text, look.style | disabled,
+                             look.extendedStyle, row.box.x, row.box.y, width,
+                             isList ? OpenedListHeight : row.box.height, row.id, font);
     if (isSpin) {
         CreateSpinArrows(parent, child, row, disabled, font);
     } else if (isList) {

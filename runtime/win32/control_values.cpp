@@ -31,8 +31,6 @@ std::int32_t GetControlState(ControlId id) {
         return 0;
     }
     switch (entry->kind) {
-    case ControlKind::Button:
-        return static_cast<std::int32_t>(SendMessageA(entry->handle, BM_GETCHECK, 0, 0) & 1);
     case ControlKind::SpinField:
         return static_cast<std::int32_t>(SendMessageA(entry->arrows, UDM_GETPOS32, 0, 0));
     case ControlKind::DropDownList:
@@ -49,9 +47,6 @@ void SetControlState(ControlId id, std::int32_t value) {
     }
     BeginOwnChange();
     switch (entry->kind) {
-    case ControlKind::Button:
-        SendMessageA(entry->handle, BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
-        break;
     case ControlKind::SpinField:
         SendMessageA(entry->arrows, UDM_SETPOS32, 0, static_cast<LPARAM>(value));
         break;

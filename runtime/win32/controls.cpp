@@ -55,9 +55,12 @@ bool CreateTextLabel(ControlId id, int x, int y, int width, int height, TextRef 
 
 bool CreateTextField(ControlId id, int x, int y, int width, int height, TextRef text,
                      std::int32_t flags) {
-    return CreateSimple(id, ControlKind::TextField, "Edit", text,
-                        WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL | static_cast<DWORD>(flags),
-                        WS_EX_CLIENTEDGE, x, y, width, height);
+    DWORD style = WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL;
+    if (flags & UpperCaseFlag) {
+        style |= ES_UPPERCASE;
+    }
+    return CreateSimple(id, ControlKind::TextField, "Edit", text, style, WS_EX_CLIENTEDGE, x, y,
+                        width, height);
 }
 
 bool CreateButton(ControlId id, int x, int y, int width, int height, TextRef text) {

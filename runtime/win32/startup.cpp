@@ -6,8 +6,8 @@
 
 namespace {
 
-// Tab, hot-key, date, extended combo box and internet address classes.
-constexpr DWORD CommonControlClasses = 2888;
+constexpr DWORD CommonControlClasses = ICC_TAB_CLASSES | ICC_HOTKEY_CLASS | ICC_DATE_CLASSES |
+                                       ICC_USEREX_CLASSES | ICC_INTERNET_CLASSES;
 
 constexpr WORD ProgramIconResource = 1;
 

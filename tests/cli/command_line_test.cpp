@@ -62,6 +62,24 @@ TEST(CommandLine, SizeByTheWindowsListText) {
     EXPECT_EQ(Cli({"encode", "shape=3", "sizeCode=1"}).out, "C00040000000\n");
 }
 
+// The numbers scripts test for, one outcome each; a full or closed output stream's 74 is in
+// stream_failures_test.cpp, since it needs real descriptors.
+TEST(ExitCodes, OnePerKindOfOutcome) {
+    const struct {
+        const char* outcome;
+        std::vector<std::string> args;
+        int exitCode;
+    } rows[] = {
+        {"every job answered", {"decode", "7464912C5A01"}, 0},
+        {"an entry that is not one", {"decode", "7464912C5AO1"}, 1},
+        {"a field outside its range", {"encode", "tileNumber=1024"}, 2},
+        {"a command-line mistake", {"--bogus"}, 64},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(Cli(row.args).exitCode, row.exitCode) << row.outcome;
+    }
+}
+
 struct BadJob {
     std::vector<std::string> args;
     int exitCode;

@@ -4,8 +4,10 @@
 // the window cannot hold.
 #include "codec/decoder.h"
 #include "codec/encoder.h"
-#include "runtime/headless/headless.h"
-#include "runtime/user.h"
+#include "tests/support/headless/headless.h"
+#include "tests/support/user.h"
+#include "tests/support/window_picture.h"
+#include "ui/buttons.h"
 #include "ui/main_window.h"
 
 #include <cstdint>
@@ -21,21 +23,6 @@ void Require(bool condition) {
     if (!condition) {
         std::abort();
     }
-}
-
-struct Picture {
-    std::vector<std::int32_t> states;
-    std::vector<Text> texts;
-    bool operator==(const Picture&) const = default;
-};
-
-Picture PictureOfWindow() {
-    Picture picture;
-    for (ControlId id = OamValueLabel; id <= PaletteNumberSpin; ++id) {
-        picture.states.push_back(GetControlState(id));
-        picture.texts.push_back(GetControlText(id));
-    }
-    return picture;
 }
 
 bool WithinItems(ControlId list) {
@@ -76,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string typed(reinterpret_cast<const char*>(data), size);
     SetControlText(OamValueField, typed);
     std::int32_t sizeItemBefore = GetControlState(ObjSizeCombo);
-    Picture before = PictureOfWindow();
+    std::vector<ControlPicture> before = PictureOfWindow();
     std::size_t boxesBefore = ShownMessages().size();
 
     GetAttributes();
@@ -88,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     Require(DecodeEntry(typed).has_value());
-    Require(GetControlText(OamValueField) == before.texts[OamValueField]);
+    Require(GetControlText(OamValueField) == before[OamValueField].text);
     for (ControlId list : {RotScaleCombo, DoubleSizeCombo, ObjDisableCombo, ObjModeCombo,
                            ObjMosaicCombo, ColorsPalettesCombo, ObjShapeCombo, HFlipCombo,
                            VFlipCombo, ObjSizeCombo, PriorityCombo}) {
@@ -98,6 +85,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             WithinRange(RotScaleParamSpin, 31) && WithinRange(TileNumberSpin, 1023) &&
             WithinRange(PaletteNumberSpin, 15));
     CalculateOam();
-    Require(GetControlText(OamValueField) == Expected(before.texts[OamValueField], sizeItemBefore));
+    Require(GetControlText(OamValueField) == Expected(before[OamValueField].text, sizeItemBefore));
     return 0;
 }

@@ -8,26 +8,28 @@
 #include <cstdio>
 #include <string>
 
+// The benchmark's name for the record.
+using FieldStates = OamFields;
+
 struct Attributes {
     std::uint16_t attr0, attr1, attr2;
 };
 
-inline Attributes AttributesOf(const FieldStates& s) {
+inline Attributes AttributesOf(const OamFields& s) {
     bool on = s.rotScale != 0;
     unsigned bit9 = on ? s.doubleSize : s.objDisable;
     unsigned middle = on ? s.rotScaleParam : (s.vFlip << 4 | s.hFlip << 3);
     return {
         static_cast<std::uint16_t>(s.shape << 14 | s.colorsPalettes << 13 | s.mosaic << 12 |
                                    s.mode << 10 | bit9 << 9 | s.rotScale << 8 | s.yCoordinate),
-        static_cast<std::uint16_t>((s.sizeItem % 4) << 14 | middle << 9 | s.xCoordinate),
+        static_cast<std::uint16_t>(s.sizeCode << 14 | middle << 9 | s.xCoordinate),
         static_cast<std::uint16_t>(s.paletteNumber << 12 | s.priority << 10 | s.tileNumber),
     };
 }
 
-// The states an entry's bits give, with the size list at the first size of the shape when the
-// shape has sizes, else at the size code itself.
-inline FieldStates StatesOf(Attributes a) {
-    FieldStates s;
+// The fields an entry's bits give.
+inline OamFields StatesOf(Attributes a) {
+    OamFields s;
     s.shape = a.attr0 >> 14;
     s.colorsPalettes = a.attr0 >> 13 & 1;
     s.mosaic = a.attr0 >> 12 & 1;
@@ -35,8 +37,7 @@ inline FieldStates StatesOf(Attributes a) {
     s.rotScale = a.attr0 >> 8 & 1;
     s.doubleSize = s.objDisable = a.attr0 >> 9 & 1;
     s.yCoordinate = a.attr0 & 0xFF;
-    int sizeCode = a.attr1 >> 14;
-    s.sizeItem = (s.shape < 3 ? s.shape * 4 : 0) + sizeCode;
+    s.sizeCode = a.attr1 >> 14;
     s.rotScaleParam = a.attr1 >> 9 & 31;
     s.vFlip = a.attr1 >> 13 & 1;
     s.hFlip = a.attr1 >> 12 & 1;

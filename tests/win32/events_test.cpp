@@ -1,4 +1,4 @@
-#include "runtime/user.h"
+#include "tests/support/user.h"
 #include "tests/win32/layer_fixture.h"
 
 namespace {

@@ -1,3 +1,4 @@
+#include "tests/support/win32/windows_seen.h"
 #include "tests/win32/layer_fixture.h"
 
 #include <string>
@@ -18,29 +19,11 @@ struct BoxAsSeen {
     bool closedByOk = false;
 };
 
-BOOL CALLBACK FindBox(HWND window, LPARAM found) {
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (std::string(name) == "#32770" && IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 BOOL CALLBACK CountButton(HWND child, LPARAM count) {
-    char name[16] = {};
-    GetClassNameA(child, name, sizeof name);
-    if (std::string(name) == "Button" && IsWindowVisible(child)) {
+    if (HasClass(child, "Button") && IsWindowVisible(child)) {
         ++*reinterpret_cast<int*>(count);
     }
     return TRUE;
-}
-
-std::string TextOf(HWND window) {
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
 }
 
 // Plays the person in front of the box: looks at it, then presses its OK button.
@@ -49,16 +32,15 @@ DWORD WINAPI PressOkWhenTheBoxIsUp(LPVOID parameter) {
     HWND box = nullptr;
     for (int tries = 0; tries < 250 && !box; ++tries) {
         Sleep(20);
-        EnumThreadWindows(seen.uiThread, FindBox, reinterpret_cast<LPARAM>(&box));
+        box = VisibleWindowOf(seen.uiThread, true);
     }
     if (!box) {
         return 0;
     }
     Sleep(100); // let the box finish opening
     seen.found = true;
-    seen.title = TextOf(box);
-    constexpr int MessageTextId = 0xFFFF;
-    seen.text = TextOf(GetDlgItem(box, MessageTextId));
+    seen.title = WindowTextOf(box);
+    seen.text = WindowTextOf(GetDlgItem(box, MessageBoxTextId));
     EnumChildWindows(box, CountButton, reinterpret_cast<LPARAM>(&seen.buttons));
     seen.owner = GetWindow(box, GW_OWNER);
     seen.mainEnabled = IsWindowEnabled(seen.mainWindow);

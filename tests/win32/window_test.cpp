@@ -4,18 +4,6 @@ namespace {
 
 using MainWindowFrame = Win32Layer;
 
-TEST_F(MainWindowFrame, HasTheAskedClientAreaAndIsCentred) {
-    RECT client;
-    GetClientRect(window, &client);
-    EXPECT_EQ(client.right, ClientWidth);
-    EXPECT_EQ(client.bottom, ClientHeight);
-
-    RECT outer;
-    GetWindowRect(window, &outer);
-    EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
-    EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2);
-}
-
 TEST_F(MainWindowFrame, CanBeMovedAndClosedButNotResized) {
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
@@ -32,17 +20,6 @@ TEST_F(MainWindowFrame, CarriesTheProgramIconAndButtonFaceBackground) {
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
     EXPECT_STREQ(name, "WindowClass_0");
-}
-
-TEST_F(MainWindowFrame, TheCloseBoxGivesOneCloseEventAndTheWindowStays) {
-    // What the close box does: the system command, which the platform turns into WM_CLOSE.
-    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    int closes = 0;
-    for (const SeenEvent& event : Settle()) {
-        closes += event.kind == CloseEvent;
-    }
-    EXPECT_EQ(closes, 1);
-    EXPECT_TRUE(IsWindow(window) && IsWindowVisible(window));
 }
 
 TEST_F(MainWindowFrame, ReopeningReplacesTheWindowAndItsControls) {

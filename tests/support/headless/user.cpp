@@ -1,7 +1,9 @@
 // A person's actions on the in-memory layer. Each becomes one platform message that the next
 // PollEvent dispatches, with the notification the real control would send.
-#include "runtime/user.h"
-#include "runtime/headless/state.h"
+#include "tests/support/user.h"
+#include "tests/support/headless/state.h"
+
+#include <algorithm>
 
 using namespace headless;
 
@@ -123,11 +125,35 @@ void UserFocusControl(ControlId id) {
     }
 }
 
+// Tab goes round the enabled controls that take the keyboard, in creation order, from the focused
+// one even when it was disabled since; with none focused it starts before the first (after the
+// last for Shift+Tab).
+void UserPressTab(bool backwards) {
+    const std::vector<ControlId>& order = TheLayer().creationOrder;
+    const auto count = static_cast<std::int32_t>(order.size());
+    const auto focused = std::find(order.begin(), order.end(), TheLayer().focused.value_or(-1));
+    std::int32_t at = focused != order.end() ? static_cast<std::int32_t>(focused - order.begin())
+                                             : (backwards ? count : -1);
+    for (std::int32_t tried = 0; tried < count; ++tried) {
+        at = ((at + (backwards ? -1 : 1)) % count + count) % count;
+        const Control* control = FindControl(order[static_cast<std::size_t>(at)]);
+        bool takesKeys = control->kind != Kind::TextLabel && control->kind != Kind::Frame;
+        if (takesKeys && control->enabled) {
+            Deliver(MoveFocus(order[static_cast<std::size_t>(at)]));
+            return;
+        }
+    }
+}
+
 void UserCloseWindow() {
     if (TheLayer().windowOpen) {
         Deliver(
             Message{MouseButtonUp, std::nullopt, {Event{CloseEvent, MainWindow, MainWindow, 0}}});
     }
+}
+
+ControlId FocusedControl() {
+    return TheLayer().focused.value_or(-1);
 }
 
 bool IsControlEnabled(ControlId id) {

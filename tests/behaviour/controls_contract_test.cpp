@@ -1,7 +1,8 @@
 // What the program relies on from the control layer, checked the same way against the in-memory
 // layer and, under Wine, against the Win32 one.
 #include "runtime/controls.h"
-#include "runtime/user.h"
+#include "tests/support/user.h"
+#include "tests/support/window_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -38,18 +39,10 @@ class ControlLayer : public ::testing::Test {
         for (const char* item : {"Zero", "One", "Two"}) {
             AddControlItem(List, -1, item);
         }
-        EXPECT_EQ(ControlEventsPending(), 0) << "creating controls raises no events";
+        EXPECT_EQ(DrainEvents(), 0) << "creating controls raises no events";
     }
 
     void TearDown() override { StopControls(); }
-
-    static int ControlEventsPending() {
-        int controlEvents = 0;
-        for (EventKind kind = PollEvent(); kind != NoEvent; kind = PollEvent()) {
-            controlEvents += kind == ControlEvent;
-        }
-        return controlEvents;
-    }
 
     // The next control event, or NoEvent when none comes.
     static EventKind NextControlEvent() {
@@ -70,14 +63,6 @@ class ControlLayer : public ::testing::Test {
             }
         }
         return controls;
-    }
-
-    static std::vector<Text> Items(ControlId id) {
-        std::vector<Text> items;
-        for (std::int32_t i = 0; i < ControlItemCount(id); ++i) {
-            items.push_back(ControlItemText(id, i));
-        }
-        return items;
     }
 };
 
@@ -104,12 +89,12 @@ TEST_F(ControlLayer, AListKeepsItsItemsWhereTheyWereInserted) {
     AddControlItem(List, 1, "second");
     AddControlItem(List, 2, "third");
     AddControlItem(List, 3, "fourth");
-    EXPECT_EQ(Items(List), (std::vector<Text>{"first", "second", "third", "fourth"}));
+    EXPECT_EQ(ItemsOf(List), (std::vector<Text>{"first", "second", "third", "fourth"}));
     AddControlItem(List, -1, "appended");
     AddControlItem(List, 0, "in front");
     AddControlItem(List, -2, "below -1");
     AddControlItem(List, 9, "beyond the end");
-    EXPECT_EQ(Items(List),
+    EXPECT_EQ(ItemsOf(List),
               (std::vector<Text>{"in front", "first", "second", "third", "fourth", "appended"}));
 }
 
@@ -136,12 +121,22 @@ TEST_F(ControlLayer, ASpinFieldTakesOnlyTypedNumbersWithinItsRange) {
     EXPECT_EQ(GetControlState(Spin), 17);
 }
 
+TEST_F(ControlLayer, AnEmptiedSpinFieldReadsZeroOnlyWhereZeroIsInItsRange) {
+    SetControlState(Spin, 42);
+    UserTypeText(Spin, "");
+    EXPECT_EQ(GetControlState(Spin), 0);
+    ASSERT_TRUE(CreateSpinField(Spin, 10, 40, 40, 20, 5, 10, BuddyNumberFlag));
+    SetControlState(Spin, 7);
+    UserTypeText(Spin, "");
+    EXPECT_EQ(GetControlState(Spin), 7);
+}
+
 TEST_F(ControlLayer, ASpinFieldShowsItsNumberAgainWhenItLosesTheFocus) {
     SetControlState(Spin, 42);
     UserFocusControl(Spin);
     UserTypeText(Spin, "300");
     UserFocusControl(Field);
-    ControlEventsPending();
+    DrainEvents();
     EXPECT_EQ(GetControlText(Spin), "42");
     EXPECT_EQ(GetControlState(Spin), 42);
 }
@@ -163,16 +158,16 @@ TEST_F(ControlLayer, ASpinFieldsRangeChangesOneBoundAtATime) {
 TEST_F(ControlLayer, ASpinFieldsArrowsStopAtTheBounds) {
     SetControlState(Spin, 255);
     UserClickSpinArrow(Spin, true);
-    ControlEventsPending();
+    DrainEvents();
     EXPECT_EQ(GetControlState(Spin), 255);
     SetControlState(Spin, 0);
     UserClickSpinArrow(Spin, false);
-    ControlEventsPending();
+    DrainEvents();
     EXPECT_EQ(GetControlState(Spin), 0);
     UserClickSpinArrow(Spin, true);
     EXPECT_EQ(NextControlEvent(), ControlEvent);
     EXPECT_EQ(EventControl(), Spin);
-    ControlEventsPending();
+    DrainEvents();
     EXPECT_EQ(GetControlState(Spin), 1);
     EXPECT_EQ(GetControlText(Spin), "1");
 }
@@ -244,7 +239,7 @@ TEST_F(ControlLayer, TheProgramsOwnChangesRaiseNoEvents) {
     SetControlText(UpperField, "abc");
     DisableControl(Button, 1);
     DisableControl(Button, 0);
-    EXPECT_EQ(ControlEventsPending(), 0);
+    EXPECT_EQ(DrainEvents(), 0);
 }
 
 TEST_F(ControlLayer, APersonsActionsRaiseControlEvents) {
@@ -270,10 +265,21 @@ TEST_F(ControlLayer, APersonsActionsRaiseControlEvents) {
 TEST_F(ControlLayer, NothingPendingGivesNoEventAndKeepsTheLastControl) {
     UserPickItem(List, 2);
     EXPECT_EQ(NextControlEvent(), ControlEvent);
-    ControlEventsPending();
+    DrainEvents();
     ControlId last = EventControl();
     EXPECT_EQ(PollEvent(), NoEvent);
     EXPECT_EQ(EventControl(), last);
+    // A platform message that raised no event of the layer's own leaves the control as it was.
+    UserFocusControl(Button);
+    for (EventKind kind = PollEvent(); kind != NoEvent; kind = PollEvent()) {
+        bool layersOwn = kind == ControlEvent || kind == CloseEvent || kind == WindowMovedEvent ||
+                         kind == WindowSizedEvent || kind == WindowActivatedEvent ||
+                         kind == RepaintEvent;
+        if (!layersOwn) {
+            EXPECT_EQ(EventControl(), last) << "after platform message " << kind;
+        }
+        last = EventControl();
+    }
 }
 
 TEST_F(ControlLayer, ClosingTheWindowGivesOneCloseEvent) {

@@ -1,5 +1,7 @@
 // "Get Attributes": the value field's entry sets every field control, in the order of the
 // entry's fields; anything but an entry is answered with the error box and changes nothing.
+#include "ui/buttons.h"
+
 #include "codec/decoder.h"
 #include "codec/layout.h"
 #include "runtime/controls.h"
@@ -18,20 +20,20 @@ void GetAttributes() {
         return;
     }
     const OamFields& f = *decoded;
-    bool rotScaleOn = f.rotScale == 1;
+    bool doubleSize = FlagSelects(DoubleSizePlace, f.rotScale);
 
     // The flag decides which of two controls a place belongs to; the other keeps its state, and
     // the interlock greys it out after this returns.
     SetControlState(YCoordinateSpin, f.yCoordinate);
     SetControlState(RotScaleCombo, f.rotScale);
-    SetControlState(rotScaleOn ? DoubleSizeCombo : ObjDisableCombo,
-                    rotScaleOn ? f.doubleSize : f.objDisable);
+    SetControlState(doubleSize ? DoubleSizeCombo : ObjDisableCombo,
+                    doubleSize ? f.doubleSize : f.objDisable);
     SetControlState(ObjModeCombo, f.mode);
     SetControlState(ObjMosaicCombo, f.mosaic);
     SetControlState(ColorsPalettesCombo, f.colorsPalettes);
     SetControlState(ObjShapeCombo, f.shape);
     SetControlState(XCoordinateSpin, f.xCoordinate);
-    if (rotScaleOn) {
+    if (FlagSelects(RotScaleParamPlace, f.rotScale)) {
         SetControlState(RotScaleParamSpin, f.rotScaleParam);
     } else {
         SetControlState(HFlipCombo, f.hFlip);

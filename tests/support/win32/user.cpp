@@ -1,9 +1,11 @@
 // What a person does, done to the real controls: each action is the message the platform itself
 // would deliver, so the control and the layer react as they would to the person.
-#include "runtime/user.h"
+#include "tests/support/user.h"
 #include "runtime/win32/layer.h"
 
 #include <commctrl.h>
+
+#include <vector>
 
 namespace {
 
@@ -64,10 +66,39 @@ void UserFocusControl(ControlId id) {
     }
 }
 
+// Real key strokes, so that the window's accelerators see the Shift key as it is.
+void UserPressTab(bool backwards) {
+    if (const HWND window = ParentForNewControls()) {
+        SetForegroundWindow(GetAncestor(window, GA_ROOT));
+    }
+    std::vector<INPUT> keys;
+    auto key = [&keys](WORD virtualKey, bool release) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = virtualKey;
+        input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+        keys.push_back(input);
+    };
+    if (backwards) {
+        key(VK_SHIFT, false);
+    }
+    key(VK_TAB, false);
+    key(VK_TAB, true);
+    if (backwards) {
+        key(VK_SHIFT, true);
+    }
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+}
+
 void UserCloseWindow() {
     if (const HWND window = ParentForNewControls()) {
         SendMessageA(window, WM_CLOSE, 0, 0);
     }
+}
+
+ControlId FocusedControl() {
+    const HWND focus = GetFocus();
+    return focus && focus != GetAncestor(focus, GA_ROOT) ? GetDlgCtrlID(focus) : -1;
 }
 
 bool IsControlEnabled(ControlId id) {

@@ -5,6 +5,7 @@
 
 #include "runtime/controls.h"
 
+#include <functional>
 #include <vector>
 
 struct ShownMessage {
@@ -21,3 +22,9 @@ Text WindowTitle(int number);
 
 // While on, OpenMainWindow fails as the platform's would when it cannot create the window.
 void RefuseWindows(bool refuse);
+
+// The person at the screen for a whole run of the program: `person` acts the first time the
+// program waits for the platform. Until StopControls, a loop that polls on without ever waiting,
+// or goes on waiting once the person is done, ends the test process with a message, since
+// nothing else would ever end it.
+void WhenProgramWaits(std::function<void()> person);

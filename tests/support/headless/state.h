@@ -2,7 +2,7 @@
 #pragma once
 
 #include "runtime/controls.h"
-#include "runtime/headless/headless.h"
+#include "tests/support/headless/headless.h"
 
 #include <deque>
 #include <optional>
@@ -49,6 +49,7 @@ struct Layer {
     Text windowTitle;
     bool refuseWindows = false;
     std::optional<ControlId> focused;
+    std::vector<ControlId> creationOrder; // Tab follows it
     std::vector<ShownMessage> shownMessages;
 };
 
@@ -58,7 +59,7 @@ Layer& TheLayer();
 Control* FindControl(ControlId id);
 
 // A spin field's number as the platform reads it: a whole number within the range typed into the
-// field becomes the number; anything else keeps the previous one, and an empty field gives 0.
+// field becomes the number, an empty field counting as 0; anything else keeps the previous one.
 std::int32_t ReadSpinPosition(Control& spin);
 
 Text UpperCase(TextRef text);

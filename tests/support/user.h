@@ -22,9 +22,14 @@ void UserPressButton(ControlId id);
 // Moves the keyboard focus to a control, as a click on it or Tab would.
 void UserFocusControl(ControlId id);
 
+// Presses Tab, or Shift+Tab when `backwards`.
+void UserPressTab(bool backwards);
+
 // Clicks the window's close box.
 void UserCloseWindow();
 
 bool IsControlEnabled(ControlId id);
+// The control with the keyboard focus, or -1 for none.
+ControlId FocusedControl();
 std::int32_t ControlItemCount(ControlId id);
 Text ControlItemText(ControlId id, std::int32_t index);

@@ -1,10 +1,13 @@
 // The control layer held in memory: the same operations and rules as the Win32 layer, without a
 // screen, so the codec and the loop can be tested natively and fast.
-#include "runtime/headless/state.h"
+#include "tests/support/headless/state.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 namespace headless {
 
@@ -36,14 +39,13 @@ Text DecimalText(std::int32_t value) {
 
 std::int32_t ReadSpinPosition(Control& spin) {
     if (spin.flags & BuddyNumberFlag) {
+        // An empty field reads as 0, which like any typed number counts only within the range.
         std::int32_t typed = 0;
         const char* first = spin.text.data();
         const char* end = first + spin.text.size();
         auto [stop, error] = std::from_chars(first, end, typed);
-        if (spin.text.empty()) {
-            spin.position = 0;
-        } else if (error == std::errc() && stop == end && typed >= spin.minimum &&
-                   typed <= spin.maximum) {
+        bool number = spin.text.empty() || (error == std::errc() && stop == end);
+        if (number && typed >= spin.minimum && typed <= spin.maximum) {
             spin.position = typed;
         }
     }
@@ -72,12 +74,42 @@ bool CreateControl(ControlId id, Kind kind, TextRef text, std::int32_t flags) {
     if (layer.focused == id) {
         layer.focused.reset();
     }
+    std::erase(layer.creationOrder, id);
+    layer.creationOrder.push_back(id);
     return true;
+}
+
+// The person who waits for the program, kept apart from the layer so StartControls keeps it.
+struct WaitingPerson {
+    bool watching = false;
+    std::function<void()> act;
+    int idlePolls = 0;
+    int waitsAfterActing = 0;
+};
+
+constexpr int LoopsBeforeGivingUp = 10000;
+
+WaitingPerson& Waiting() {
+    static WaitingPerson waiting;
+    return waiting;
+}
+
+[[noreturn]] void GiveUp(const char* why) {
+    std::fprintf(stderr, "%s\n", why);
+    std::abort();
 }
 
 std::int32_t Clamp(const Control& spin, std::int32_t value) {
     return std::clamp(value, std::min(spin.minimum, spin.maximum),
                       std::max(spin.minimum, spin.maximum));
+}
+
+void CloseTheWindow() {
+    Layer& layer = TheLayer();
+    layer.controls.clear();
+    layer.creationOrder.clear();
+    layer.windowOpen = false;
+    layer.focused.reset();
 }
 
 } // namespace
@@ -89,10 +121,8 @@ void StartControls() {
 }
 
 void StopControls() {
-    Layer& layer = TheLayer();
-    layer.controls.clear();
-    layer.windowOpen = false;
-    layer.focused.reset();
+    Waiting() = WaitingPerson{};
+    CloseTheWindow();
 }
 
 bool OpenMainWindow(int number, int, int, int, int, TextRef title, std::int32_t) {
@@ -100,7 +130,7 @@ bool OpenMainWindow(int number, int, int, int, int, TextRef title, std::int32_t)
     if (number != MainWindow) {
         return false; // the layer holds one window
     }
-    StopControls();
+    CloseTheWindow();
     if (layer.refuseWindows) {
         return false;
     }
@@ -237,8 +267,16 @@ EventKind PollEvent() {
                 layer.queue.push_back(queued);
             }
         }
-        event = message.built.value_or(Event{message.number});
+        if (!message.built) {
+            // A message that raised nothing of the layer's own keeps the last event's control.
+            layer.last.kind = message.number;
+            return message.number;
+        }
+        event = *message.built;
     } else {
+        if (Waiting().watching && ++Waiting().idlePolls > LoopsBeforeGivingUp) {
+            GiveUp("the loop polls on without waiting for the platform");
+        }
         return NoEvent;
     }
     layer.last = event;
@@ -249,7 +287,22 @@ ControlId EventControl() {
     return TheLayer().last.control;
 }
 
-void WaitForPlatform() {}
+void WaitForPlatform() {
+    WaitingPerson& waiting = Waiting();
+    if (!waiting.watching) {
+        return;
+    }
+    waiting.idlePolls = 0;
+    if (waiting.act) {
+        std::exchange(waiting.act, nullptr)();
+    } else if (++waiting.waitsAfterActing > LoopsBeforeGivingUp) {
+        GiveUp("the program goes on waiting after the person's last action");
+    }
+}
+
+void WhenProgramWaits(std::function<void()> person) {
+    Waiting() = WaitingPerson{true, std::move(person)};
+}
 
 std::int32_t ShowMessage(TextRef title, TextRef text, std::int32_t flags) {
     TheLayer().shownMessages.push_back({Text(title.chars), Text(text.chars), flags});

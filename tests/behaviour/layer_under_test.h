@@ -1,0 +1,26 @@
+// What the behaviour suite needs of a control layer beyond the shared operations and a person's
+// actions (tests/support/user.h). Each layer supplies these in one fixture file of its own
+// (headless_fixture.cpp, win32_fixture.cpp); a new layer joins the suite by adding its own.
+#pragma once
+
+#include "runtime/text.h"
+
+#include <functional>
+#include <vector>
+
+struct SeenBox {
+    Text title;
+    Text text;
+};
+
+// Runs the program's loop until the platform has nothing more for it.
+void RunUntilQuiet();
+
+// The message boxes that came up while `action` ran, each answered with OK as a person would.
+std::vector<SeenBox> BoxesShownWhile(const std::function<void()>& action);
+
+// The title the window shows.
+Text ShownTitle();
+
+// Has the person close the window once the program waits for input.
+void CloseWindowOnceWaiting();

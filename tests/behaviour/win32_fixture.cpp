@@ -1,0 +1,85 @@
+// The behaviour suite on the Win32 layer, under Wine. The loop runs until the platform has been
+// quiet for a while, since what a person does arrives in the platform's own time; message boxes
+// are answered from another thread, as the box holds the program's thread until it is closed.
+#include "tests/behaviour/layer_under_test.h"
+
+#include "runtime/win32/layer.h"
+#include "tests/support/win32/windows_seen.h"
+#include "ui/event_loop.h"
+
+namespace {
+
+constexpr DWORD QuietMilliseconds = 50;
+constexpr DWORD LongestRunMilliseconds = 3000;
+constexpr DWORD LookEveryMilliseconds = 10;
+constexpr DWORD WindowWaitMilliseconds = 5000;
+
+struct BoxWatch {
+    DWORD uiThread = 0;
+    volatile LONG done = 0;
+    std::vector<SeenBox> seen;
+};
+
+DWORD WINAPI AnswerBoxes(LPVOID parameter) {
+    auto& watch = *static_cast<BoxWatch*>(parameter);
+    while (!InterlockedCompareExchange(&watch.done, 0, 0)) {
+        const HWND box = VisibleWindowOf(watch.uiThread, true);
+        if (!box) {
+            Sleep(LookEveryMilliseconds);
+            continue;
+        }
+        watch.seen.push_back({WindowTextOf(box), WindowTextOf(GetDlgItem(box, MessageBoxTextId))});
+        SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+        while (IsWindow(box)) {
+            Sleep(LookEveryMilliseconds);
+        }
+    }
+    return 0;
+}
+
+DWORD WINAPI CloseOnceUp(LPVOID parameter) {
+    const auto uiThread = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(parameter));
+    for (DWORD waited = 0; waited < WindowWaitMilliseconds; waited += LookEveryMilliseconds) {
+        if (const HWND window = VisibleWindowOf(uiThread, false)) {
+            PostMessageA(window, WM_CLOSE, 0, 0);
+            return 0;
+        }
+        Sleep(LookEveryMilliseconds);
+    }
+    return 0;
+}
+
+} // namespace
+
+void RunUntilQuiet() {
+    const DWORD start = GetTickCount();
+    DWORD lastEvent = start;
+    while (GetTickCount() - lastEvent < QuietMilliseconds &&
+           GetTickCount() - start < LongestRunMilliseconds) {
+        if (RunPass() == NoEvent) {
+            Sleep(1);
+        } else {
+            lastEvent = GetTickCount();
+        }
+    }
+}
+
+std::vector<SeenBox> BoxesShownWhile(const std::function<void()>& action) {
+    BoxWatch watch;
+    watch.uiThread = GetCurrentThreadId();
+    const HANDLE person = CreateThread(nullptr, 0, AnswerBoxes, &watch, 0, nullptr);
+    action();
+    InterlockedExchange(&watch.done, 1);
+    WaitForSingleObject(person, INFINITE);
+    CloseHandle(person);
+    return watch.seen;
+}
+
+Text ShownTitle() {
+    return WindowTextOf(GetAncestor(ParentForNewControls(), GA_ROOT));
+}
+
+void CloseWindowOnceWaiting() {
+    const auto uiThread = reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(GetCurrentThreadId()));
+    CloseHandle(CreateThread(nullptr, 0, CloseOnceUp, uiThread, 0, nullptr));
+}

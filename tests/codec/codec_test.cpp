@@ -1,0 +1,138 @@
+// The codec by tables: worked entries both ways, the fixed results for values outside their
+// fields, the texts that are not entries, and every value of each attribute against the
+// independent shift-and-mask account.
+#include "codec/decoder.h"
+#include "codec/encoder.h"
+
+#include "tests/support/shift_and_mask.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct WorkedEntry {
+    const char* entry;
+    OamFields fields; // as decoded: both readings of the places the flag decides
+};
+
+// clang-format off
+const WorkedEntry WorkedEntries[] = {
+    {"000000000000", {}},
+    {"7464912C5A01", {.shape = 1, .colorsPalettes = 1, .mosaic = 1, .mode = 1, .yCoordinate = 100,
+                      .sizeCode = 2, .rotScaleParam = 8, .hFlip = 1, .xCoordinate = 300,
+                      .paletteNumber = 5, .priority = 2, .tileNumber = 513}},
+    {"4464A12C5955", {.shape = 1, .mode = 1, .yCoordinate = 100, .sizeCode = 2,
+                      .rotScaleParam = 16, .vFlip = 1, .xCoordinate = 300, .paletteNumber = 5,
+                      .priority = 2, .tileNumber = 341}},
+    {"0300FFFFF000", {.doubleSize = 1, .objDisable = 1, .rotScale = 1, .sizeCode = 3,
+                      .rotScaleParam = 31, .vFlip = 1, .hFlip = 1, .xCoordinate = 511,
+                      .paletteNumber = 15}},
+    {"33FFEBFFFFFF", {.colorsPalettes = 1, .mosaic = 1, .doubleSize = 1, .objDisable = 1,
+                      .rotScale = 1, .yCoordinate = 255, .sizeCode = 3, .rotScaleParam = 21,
+                      .vFlip = 1, .xCoordinate = 511, .paletteNumber = 15, .priority = 3,
+                      .tileNumber = 1023}},
+    {"FEFFF1FFFFFF", {.shape = 3, .colorsPalettes = 1, .mosaic = 1, .mode = 3, .doubleSize = 1,
+                      .objDisable = 1, .yCoordinate = 255, .sizeCode = 3, .rotScaleParam = 24,
+                      .vFlip = 1, .hFlip = 1, .xCoordinate = 511, .paletteNumber = 15,
+                      .priority = 3, .tileNumber = 1023}},
+    {"C0008000FFFF", {.shape = 3, .sizeCode = 2, .paletteNumber = 15, .priority = 3,
+                      .tileNumber = 1023}},
+};
+
+// What the encoder writes for fields it is not meant to get: the flag leaves out the fields it
+// does not select, and a value outside its field still gives a fixed text.
+struct FixedResult {
+    const char* what;
+    OamFields fields;
+    const char* entry;
+};
+
+const FixedResult FixedResults[] = {
+    {"flag off leaves out double size and the parameter",
+     {.doubleSize = 1, .objDisable = 0, .rotScaleParam = 31}, "000000000000"},
+    {"flag on leaves out disable and the flips",
+     {.doubleSize = 0, .objDisable = 1, .rotScale = 1, .vFlip = 1, .hFlip = 1}, "010000000000"},
+    {"flag on writes double size into bit 9", {.doubleSize = 1, .rotScale = 1}, "030000000000"},
+    {"flag off writes disable into bit 9", {.objDisable = 1}, "020000000000"},
+    {"only the low 8 bits of Y are held", {.yCoordinate = 256}, "000000000000"},
+    {"a padded piece keeps its first digits: X 600 encodes as 300", {.xCoordinate = 600},
+     "0000012C0000"},
+    {"the size code keeps its last two digits", {.sizeCode = 255}, "0000C0000000"},
+    {"a two-digit flip lengthens attr1", {.vFlip = 2}, "000040000000"},
+    {"a 17-digit attr0 keeps the first four of its five digits",
+     {.shape = 3, .colorsPalettes = 2}, "1C0000000000"},
+    {"bit 31 set makes the attribute FFFF",
+     {.shape = 3, .colorsPalettes = 255, .mosaic = 255, .objDisable = 255}, "FFFF00000000"},
+    {"rotation/scaling 256 selects the flag-on fields but writes bit 8 as 0",
+     {.doubleSize = 1, .rotScale = 256, .rotScaleParam = 1, .vFlip = 1}, "020002000000"},
+    {"the tile number is held in 16 bits and keeps its first ten digits",
+     {.tileNumber = 65536 + 2048}, "000000000200"},
+    {"no size selected is size code 3", {.sizeCode = -1}, "0000C0000000"},
+};
+// clang-format on
+
+const Text NotEntries[] = {
+    "",
+    "01234567890",
+    "0123456789ABC",
+    "12G40000ZZZZ",
+    "C0008000 7FF",
+    "O00000000000",
+    "00000000000O",
+    "-12300000000",
+    "0x1234567890",
+    "00000000000\n",
+    Text("0000000\0"
+         "0000",
+         12),
+};
+
+TEST(Codec, EncodesAndDecodesTheWorkedEntries) {
+    for (const WorkedEntry& worked : WorkedEntries) {
+        EXPECT_EQ(EncodeEntry(worked.fields), worked.entry);
+        EXPECT_EQ(DecodeEntry(worked.entry), worked.fields) << worked.entry;
+    }
+}
+
+TEST(Codec, DecodesLowerCaseAsUpperCase) {
+    EXPECT_EQ(DecodeEntry("33ffebffffff"), DecodeEntry("33FFEBFFFFFF"));
+    EXPECT_EQ(DecodeEntry("cdefcdef0000"), DecodeEntry("CDEFCDEF0000"));
+}
+
+TEST(Codec, EncodesFieldsItIsNotMeantToGetToFixedResults) {
+    for (const FixedResult& fixed : FixedResults) {
+        EXPECT_EQ(EncodeEntry(fixed.fields), fixed.entry) << fixed.what;
+    }
+}
+
+TEST(Codec, RejectsEverythingButTwelveHexDigits) {
+    for (const Text& text : NotEntries) {
+        EXPECT_FALSE(DecodeEntry(text)) << '"' << text << '"';
+    }
+    EXPECT_FALSE(DecodeEntry(nullptr));
+}
+
+TEST(Codec, AlwaysEncodesTwelveHexDigits) {
+    const std::int32_t extremes[] = {0, 1, 2, 255, 256, 65535, -1, INT32_MIN, INT32_MAX};
+    for (std::int32_t a : extremes) {
+        for (std::int32_t b : extremes) {
+            Text entry = EncodeEntry({a, b, a, b, a, b, a, b, a, b, a, b, a, b, a, b});
+            ASSERT_EQ(entry.size(), 12u);
+            EXPECT_EQ(entry.find_first_not_of("0123456789ABCDEF"), Text::npos) << entry;
+        }
+    }
+}
+
+TEST(Codec, AgreesWithShiftsAndMasksForEveryValueOfEachAttribute) {
+    for (std::uint32_t value = 0; value <= 0xFFFF; ++value) {
+        auto v = static_cast<std::uint16_t>(value);
+        for (Attributes a : {Attributes{v, 0x912C, 0x5A01}, Attributes{0x0100, v, 0x5A01},
+                             Attributes{0x7464, v, 0x0000}, Attributes{0x0300, 0xFFFF, v}}) {
+            OamFields fields = StatesOf(a);
+            ASSERT_EQ(DecodeEntry(EntryText(a)), fields) << EntryText(a);
+            ASSERT_EQ(EncodeEntry(fields), EntryText(AttributesOf(fields))) << EntryText(a);
+        }
+    }
+}
+
+} // namespace
