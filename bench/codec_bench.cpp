@@ -10,8 +10,8 @@
 
 namespace {
 
-std::vector<FieldStates> SampleStates() {
-    std::vector<FieldStates> samples;
+std::vector<OamFields> SampleStates() {
+    std::vector<OamFields> samples;
     for (std::uint32_t i = 0; i < 1024; ++i) {
         auto v = static_cast<std::uint16_t>(i * 2654435761u >> 16);
         samples.push_back(StatesOf({v, static_cast<std::uint16_t>(v * 31), 0x5A01}));
@@ -21,14 +21,14 @@ std::vector<FieldStates> SampleStates() {
 
 std::vector<std::string> SampleEntries() {
     std::vector<std::string> entries;
-    for (const FieldStates& s : SampleStates()) {
+    for (const OamFields& s : SampleStates()) {
         entries.push_back(EncodeEntry(s));
     }
     return entries;
 }
 
 void EncodeWithDigitTexts(benchmark::State& state) {
-    std::vector<FieldStates> samples = SampleStates();
+    std::vector<OamFields> samples = SampleStates();
     std::size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(EncodeEntry(samples[i++ % samples.size()]));
@@ -37,7 +37,7 @@ void EncodeWithDigitTexts(benchmark::State& state) {
 }
 
 void EncodeWithShiftsAndMasks(benchmark::State& state) {
-    std::vector<FieldStates> samples = SampleStates();
+    std::vector<OamFields> samples = SampleStates();
     std::size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(EntryText(AttributesOf(samples[i++ % samples.size()])));

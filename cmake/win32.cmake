@@ -1,4 +1,4 @@
-# The Windows program: the control layer over the platform's windowing, and the program itself.
+# The Windows program: its resources, its version, and the program itself.
 # The same sources build for 32-bit (x86) and 64-bit (x64) Windows; only the names below differ.
 enable_language(RC)
 
@@ -25,20 +25,6 @@ set(oam_wine_environment
 
 # Everything that runs under Wine carries its own C++ runtime, so it needs only system DLLs.
 target_link_options(oam_settings INTERFACE -static -static-libgcc -static-libstdc++)
-
-add_library(oam_win32 STATIC
-    ${oam_root}/runtime/win32/control_table.cpp
-    ${oam_root}/runtime/win32/control_values.cpp
-    ${oam_root}/runtime/win32/control_watch.cpp
-    ${oam_root}/runtime/win32/controls.cpp
-    ${oam_root}/runtime/win32/events.cpp
-    ${oam_root}/runtime/win32/focus.cpp
-    ${oam_root}/runtime/win32/message_box.cpp
-    ${oam_root}/runtime/win32/startup.cpp
-    ${oam_root}/runtime/win32/window.cpp
-    ${oam_root}/runtime/win32/window_procedure.cpp)
-target_compile_definitions(oam_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(oam_win32 PUBLIC oam_text user32 comctl32 gdi32 ole32)
 
 # The icon and the manifest that binds the program to version 6 of the common controls. The test
 # programs carry them too, so they test the same controls the program gets.

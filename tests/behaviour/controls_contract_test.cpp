@@ -1,5 +1,4 @@
-// What the program relies on from the control layer, checked the same way against the in-memory
-// layer and, under Wine, against the Win32 one.
+// What the program relies on from the control layer, checked the same way on every layer.
 #include "runtime/controls.h"
 #include "tests/support/user.h"
 #include "tests/support/window_picture.h"
@@ -19,6 +18,7 @@ constexpr ControlId Label = 44;
 constexpr ControlId Frame = 45;
 constexpr ControlId UpperField = 46;
 constexpr ControlId Unused = 99;
+constexpr std::int32_t SpinMaximum = 255;
 
 // Other kinds of event (repaint, activation, platform messages) may come first on a real screen.
 constexpr int PollsBeforeGivingUp = 10000;
@@ -30,7 +30,8 @@ class ControlLayer : public ::testing::Test {
         ASSERT_TRUE(OpenMainWindow(MainWindow, 0, 0, 400, 300, "Contract",
                                    CaptionFlag | SystemMenuFlag | CentreOnScreenFlag));
         ASSERT_TRUE(CreateDropDownList(List, 10, 10, 100, 20));
-        ASSERT_TRUE(CreateSpinField(Spin, 10, 40, 40, 20, 0, 255, BuddyNumberFlag));
+        EXPECT_EQ(GetControlState(List), -1) << "a new list has no selection";
+        ASSERT_TRUE(CreateSpinField(Spin, 10, 40, 40, 20, 0, SpinMaximum, BuddyNumberFlag));
         ASSERT_TRUE(CreateTextField(Field, 10, 70, 110, 20, "start", 0));
         ASSERT_TRUE(CreateButton(Button, 130, 10, 100, 30, "Press"));
         ASSERT_TRUE(CreateTextLabel(Label, 130, 50, 100, 20, "Label : "));
@@ -44,21 +45,11 @@ class ControlLayer : public ::testing::Test {
 
     void TearDown() override { StopControls(); }
 
-    // The next control event, or NoEvent when none comes.
-    static EventKind NextControlEvent() {
+    // The controls named by the control events that come within a while, in their order.
+    static std::vector<ControlId> ControlsOfComingEvents() {
+        std::vector<ControlId> controls;
         for (int poll = 0; poll < PollsBeforeGivingUp; ++poll) {
             if (PollEvent() == ControlEvent) {
-                return ControlEvent;
-            }
-        }
-        return NoEvent;
-    }
-
-    // The controls of the control events pending, in the order they come.
-    static std::vector<ControlId> ControlsOfPendingEvents() {
-        std::vector<ControlId> controls;
-        for (EventKind kind = PollEvent(); kind != NoEvent; kind = PollEvent()) {
-            if (kind == ControlEvent) {
                 controls.push_back(EventControl());
             }
         }
@@ -66,69 +57,45 @@ class ControlLayer : public ::testing::Test {
     }
 };
 
-TEST_F(ControlLayer, AListSelectsOnlyItsOwnItems) {
-    ASSERT_TRUE(CreateDropDownList(List, 10, 10, 100, 20));
-    EXPECT_EQ(GetControlState(List), -1) << "a new list has no selection";
-    for (const char* item : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"}) {
-        AddControlItem(List, -1, item);
-    }
-    SetControlState(List, 11);
-    EXPECT_EQ(GetControlState(List), 11);
-    SetControlState(List, 0);
-    EXPECT_EQ(GetControlState(List), 0);
-    SetControlState(List, 12);
-    EXPECT_EQ(GetControlState(List), -1) << "an index equal to the count clears the selection";
-    SetControlState(List, 3);
-    SetControlState(List, -1);
-    EXPECT_EQ(GetControlState(List), -1);
-}
-
-TEST_F(ControlLayer, AListKeepsItsItemsWhereTheyWereInserted) {
-    ASSERT_TRUE(CreateDropDownList(List, 10, 10, 100, 20));
-    AddControlItem(List, 0, "first");
-    AddControlItem(List, 1, "second");
-    AddControlItem(List, 2, "third");
-    AddControlItem(List, 3, "fourth");
-    EXPECT_EQ(ItemsOf(List), (std::vector<Text>{"first", "second", "third", "fourth"}));
-    AddControlItem(List, -1, "appended");
+TEST_F(ControlLayer, AListHoldsItsItemsWhereInsertedAndSelectsOnlyThem) {
     AddControlItem(List, 0, "in front");
+    AddControlItem(List, 4, "at the end");
     AddControlItem(List, -2, "below -1");
     AddControlItem(List, 9, "beyond the end");
-    EXPECT_EQ(ItemsOf(List),
-              (std::vector<Text>{"in front", "first", "second", "third", "fourth", "appended"}));
+    EXPECT_EQ(ItemsOf(List), (std::vector<Text>{"in front", "Zero", "One", "Two", "at the end"}));
+    const struct {
+        std::int32_t selected, reads;
+    } selections[] = {{4, 4}, {0, 0}, {5, -1}, {3, 3}, {-1, -1}};
+    for (auto [selected, reads] : selections) {
+        SetControlState(List, selected);
+        EXPECT_EQ(GetControlState(List), reads) << "selecting " << selected;
+    }
 }
 
-TEST_F(ControlLayer, ASpinFieldStaysWithinItsRange) {
-    SetControlState(Spin, 42);
-    EXPECT_EQ(GetControlState(Spin), 42);
-    EXPECT_EQ(GetControlText(Spin), "42");
-    SetControlState(Spin, 300);
-    EXPECT_EQ(GetControlState(Spin), 255);
-    EXPECT_EQ(GetControlText(Spin), "255");
-    SetControlState(Spin, -1);
-    EXPECT_EQ(GetControlState(Spin), 0);
-    EXPECT_EQ(GetControlText(Spin), "0");
-}
-
-TEST_F(ControlLayer, ASpinFieldTakesOnlyTypedNumbersWithinItsRange) {
-    SetControlState(Spin, 42);
-    UserTypeText(Spin, "300");
-    EXPECT_EQ(GetControlState(Spin), 42);
-    EXPECT_EQ(GetControlText(Spin), "300") << "the field still shows what was typed";
-    UserTypeText(Spin, "17");
-    EXPECT_EQ(GetControlState(Spin), 17);
-    UserTypeText(Spin, "x");
-    EXPECT_EQ(GetControlState(Spin), 17);
-}
-
-TEST_F(ControlLayer, AnEmptiedSpinFieldReadsZeroOnlyWhereZeroIsInItsRange) {
-    SetControlState(Spin, 42);
-    UserTypeText(Spin, "");
-    EXPECT_EQ(GetControlState(Spin), 0);
+TEST_F(ControlLayer, ASpinFieldHoldsOnlyNumbersWithinItsRange) {
+    const struct {
+        std::int32_t set, reads;
+        const char* shows;
+    } numbers[] = {{42, 42, "42"}, {300, SpinMaximum, "255"}, {-1, 0, "0"}};
+    for (auto [set, reads, shows] : numbers) {
+        SetControlState(Spin, set);
+        EXPECT_EQ(GetControlState(Spin), reads) << set;
+        EXPECT_EQ(GetControlText(Spin), shows) << set;
+    }
+    // What is typed counts only when it is a number within the range; an empty field reads 0.
+    const struct {
+        const char* typed;
+        std::int32_t reads;
+    } typings[] = {{"17", 17}, {"300", 17}, {"x", 17}, {"", 0}};
+    for (auto [typed, reads] : typings) {
+        UserTypeText(Spin, typed);
+        EXPECT_EQ(GetControlState(Spin), reads) << '"' << typed << '"';
+        EXPECT_EQ(GetControlText(Spin), typed) << "the field shows what was typed";
+    }
     ASSERT_TRUE(CreateSpinField(Spin, 10, 40, 40, 20, 5, 10, BuddyNumberFlag));
     SetControlState(Spin, 7);
     UserTypeText(Spin, "");
-    EXPECT_EQ(GetControlState(Spin), 7);
+    EXPECT_EQ(GetControlState(Spin), 7) << "0 is outside this range";
 }
 
 TEST_F(ControlLayer, ASpinFieldShowsItsNumberAgainWhenItLosesTheFocus) {
@@ -142,41 +109,35 @@ TEST_F(ControlLayer, ASpinFieldShowsItsNumberAgainWhenItLosesTheFocus) {
 }
 
 TEST_F(ControlLayer, ASpinFieldsRangeChangesOneBoundAtATime) {
-    ASSERT_TRUE(CreateSpinField(Spin, 10, 40, 40, 20, 0, 10, BuddyNumberFlag));
-    SetControlAttribute(Spin, MaximumAttribute, 255);
-    SetControlAttribute(Spin, MinimumAttribute, 0);
-    SetControlAttribute(Spin, 3, 5);
-    SetControlState(Spin, 300);
-    EXPECT_EQ(GetControlState(Spin), 255);
     SetControlAttribute(Spin, MinimumAttribute, 100);
+    SetControlAttribute(Spin, MaximumAttribute + 1, 5);
     SetControlState(Spin, 0);
     EXPECT_EQ(GetControlState(Spin), 100);
     SetControlState(Spin, 300);
-    EXPECT_EQ(GetControlState(Spin), 255) << "the maximum was kept";
+    EXPECT_EQ(GetControlState(Spin), SpinMaximum) << "the maximum was kept";
 }
 
-TEST_F(ControlLayer, ASpinFieldsArrowsStopAtTheBounds) {
-    SetControlState(Spin, 255);
+TEST_F(ControlLayer, ASpinFieldsArrowsStepWithinTheBoundsAndTellTheProgram) {
+    for (auto [from, up] : {std::pair{SpinMaximum, true}, std::pair{0, false}}) {
+        SetControlState(Spin, from);
+        UserClickSpinArrow(Spin, up);
+        DrainEvents();
+        EXPECT_EQ(GetControlState(Spin), from);
+    }
     UserClickSpinArrow(Spin, true);
-    DrainEvents();
-    EXPECT_EQ(GetControlState(Spin), 255);
-    SetControlState(Spin, 0);
-    UserClickSpinArrow(Spin, false);
-    DrainEvents();
-    EXPECT_EQ(GetControlState(Spin), 0);
-    UserClickSpinArrow(Spin, true);
-    EXPECT_EQ(NextControlEvent(), ControlEvent);
-    EXPECT_EQ(EventControl(), Spin);
-    DrainEvents();
+    std::vector<ControlId> controls = ControlsOfComingEvents();
+    EXPECT_NE(std::find(controls.begin(), controls.end(), Spin), controls.end());
     EXPECT_EQ(GetControlState(Spin), 1);
     EXPECT_EQ(GetControlText(Spin), "1");
 }
 
-TEST_F(ControlLayer, TextsAreReadAndReplacedWhole) {
-    EXPECT_EQ(GetControlText(Field), "start");
-    EXPECT_EQ(GetControlText(Label), "Label : ");
-    EXPECT_EQ(GetControlText(Button), "Press");
-    EXPECT_EQ(GetControlText(Frame), "Frame");
+TEST_F(ControlLayer, TextsAreReadAndReplacedWholeAndOnlyListsAndSpinsHaveAState) {
+    for (auto [id, text] : {std::pair{Field, "start"}, std::pair{Label, "Label : "},
+                            std::pair{Button, "Press"}, std::pair{Frame, "Frame"}}) {
+        EXPECT_EQ(GetControlText(id), text);
+        SetControlState(id, 5);
+        EXPECT_EQ(GetControlState(id), 0) << "control " << id;
+    }
     SetControlText(Field, "aBc 12");
     EXPECT_EQ(GetControlText(Field), "aBc 12");
     SetControlText(Field, nullptr);
@@ -187,14 +148,7 @@ TEST_F(ControlLayer, TextsAreReadAndReplacedWhole) {
     EXPECT_EQ(GetControlText(UpperField), "33FFEB");
 }
 
-TEST_F(ControlLayer, KindsWithoutAStateReadZero) {
-    for (ControlId id : {Field, Button, Label, Frame}) {
-        SetControlState(id, 5);
-        EXPECT_EQ(GetControlState(id), 0) << "control " << id;
-    }
-}
-
-TEST_F(ControlLayer, DisablingAndEnabling) {
+TEST_F(ControlLayer, ControlsAreDisabledAndEnabled) {
     for (ControlId id : {List, Spin, Field, Button}) {
         DisableControl(id, 1);
         EXPECT_FALSE(IsControlEnabled(id)) << "control " << id;
@@ -205,7 +159,7 @@ TEST_F(ControlLayer, DisablingAndEnabling) {
 
 TEST_F(ControlLayer, ANumberThatNamesNoControlReadsEmptyAndChangesNothing) {
     SetControlState(List, 1);
-    SetControlState(Spin, 9);
+    const std::vector<ControlPicture> before = PictureOfWindow();
     for (ControlId id : {Unused, -1}) {
         SetControlState(id, 3);
         SetControlText(id, "text");
@@ -215,61 +169,49 @@ TEST_F(ControlLayer, ANumberThatNamesNoControlReadsEmptyAndChangesNothing) {
         EXPECT_EQ(GetControlState(id), 0);
         EXPECT_EQ(GetControlText(id), "");
     }
+    EXPECT_EQ(PictureOfWindow(), before);
     EXPECT_EQ(GetControlState(List), 1);
-    EXPECT_EQ(GetControlState(Spin), 9);
-    EXPECT_EQ(GetControlText(Field), "start");
     EXPECT_EQ(ControlItemCount(List), 3);
-    for (ControlId id : {List, Spin, Field, Button}) {
-        EXPECT_TRUE(IsControlEnabled(id));
-    }
-}
-
-TEST_F(ControlLayer, ANewControlReplacesTheOneUnderItsNumber) {
-    SetControlState(List, 2);
+    // A new control takes the number over from the one that held it.
     ASSERT_TRUE(CreateTextLabel(List, 10, 10, 100, 20, "now a label"));
     EXPECT_EQ(GetControlState(List), 0);
     EXPECT_EQ(GetControlText(List), "now a label");
     EXPECT_EQ(ControlItemCount(List), 0);
 }
 
-TEST_F(ControlLayer, TheProgramsOwnChangesRaiseNoEvents) {
+TEST_F(ControlLayer, OnlyAPersonsActionsRaiseEventsAndEachNamesItsControl) {
     SetControlState(List, 2);
     SetControlState(Spin, 77);
     SetControlText(Field, "changed");
     SetControlText(UpperField, "abc");
     DisableControl(Button, 1);
     DisableControl(Button, 0);
-    EXPECT_EQ(DrainEvents(), 0);
-}
+    EXPECT_EQ(DrainEvents(), 0) << "the program's own changes";
 
-TEST_F(ControlLayer, APersonsActionsRaiseControlEvents) {
     // A notification may come more than once (a changing text reports the update and the
     // change), but every one names the control acted on.
     auto onlyFrom = [](ControlId id, const std::vector<ControlId>& controls) {
-        return !controls.empty() &&
-               std::all_of(controls.begin(), controls.end(), [id](ControlId c) { return c == id; });
+        return !controls.empty() && std::count(controls.begin(), controls.end(), id) ==
+                                        static_cast<std::ptrdiff_t>(controls.size());
     };
     UserPickItem(List, 1);
-    EXPECT_TRUE(onlyFrom(List, ControlsOfPendingEvents()));
+    EXPECT_TRUE(onlyFrom(List, ControlsOfComingEvents()));
     EXPECT_EQ(GetControlState(List), 1);
-
     UserTypeText(Field, "typed");
-    EXPECT_TRUE(onlyFrom(Field, ControlsOfPendingEvents()));
-
+    EXPECT_TRUE(onlyFrom(Field, ControlsOfComingEvents()));
     UserPressButton(Button);
-    std::vector<ControlId> controls = ControlsOfPendingEvents();
+    const std::vector<ControlId> controls = ControlsOfComingEvents();
     ASSERT_FALSE(controls.empty());
     EXPECT_EQ(controls.back(), Button) << "the press is the last event of a click";
 }
 
-TEST_F(ControlLayer, NothingPendingGivesNoEventAndKeepsTheLastControl) {
+TEST_F(ControlLayer, NothingPendingAndPlatformMessagesKeepTheLastControl) {
     UserPickItem(List, 2);
-    EXPECT_EQ(NextControlEvent(), ControlEvent);
     DrainEvents();
     ControlId last = EventControl();
+    EXPECT_EQ(last, List);
     EXPECT_EQ(PollEvent(), NoEvent);
     EXPECT_EQ(EventControl(), last);
-    // A platform message that raised no event of the layer's own leaves the control as it was.
     UserFocusControl(Button);
     for (EventKind kind = PollEvent(); kind != NoEvent; kind = PollEvent()) {
         bool layersOwn = kind == ControlEvent || kind == CloseEvent || kind == WindowMovedEvent ||

@@ -5,6 +5,7 @@
 #include "codec/decoder.h"
 #include "codec/encoder.h"
 #include "tests/support/headless/headless.h"
+#include "tests/support/shift_and_mask.h"
 #include "tests/support/user.h"
 #include "tests/support/window_picture.h"
 #include "ui/buttons.h"
@@ -12,7 +13,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <string>
 #include <vector>
 
 namespace {
@@ -33,23 +33,6 @@ bool WithinItems(ControlId list) {
 bool WithinRange(ControlId spin, std::int32_t maximum) {
     std::int32_t state = GetControlState(spin);
     return state >= 0 && state <= maximum;
-}
-
-// What the window gives back of an entry: with the flag off the three bits below the flips are
-// 0, and the prohibited shape keeps the size list's own size code.
-std::string Expected(const std::string& entry, std::int32_t sizeItemBefore) {
-    unsigned long attr0 = std::strtoul(entry.substr(0, 4).c_str(), nullptr, 16);
-    unsigned long attr1 = std::strtoul(entry.substr(4, 4).c_str(), nullptr, 16);
-    unsigned long attr2 = std::strtoul(entry.substr(8, 4).c_str(), nullptr, 16);
-    if (!(attr0 & 0x0100)) {
-        attr1 &= ~0x0E00ul;
-    }
-    if ((attr0 >> 14) == 3) {
-        attr1 = (attr1 & 0x3FFF) | static_cast<unsigned long>(sizeItemBefore % 4) << 14;
-    }
-    char text[13];
-    std::snprintf(text, sizeof text, "%04lX%04lX%04lX", attr0, attr1, attr2);
-    return text;
 }
 
 } // namespace
@@ -85,6 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             WithinRange(RotScaleParamSpin, 31) && WithinRange(TileNumberSpin, 1023) &&
             WithinRange(PaletteNumberSpin, 15));
     CalculateOam();
-    Require(GetControlText(OamValueField) == Expected(before[OamValueField].text, sizeItemBefore));
+    const Attributes decoded = AttributesOfEntry(typed);
+    const auto keptSizeCode = static_cast<std::uint16_t>(sizeItemBefore % 4);
+    Require(GetControlText(OamValueField) == EntryText(WhatTheWindowKeeps(decoded, keptSizeCode)));
     return 0;
 }

@@ -8,9 +8,6 @@
 #include <cstdio>
 #include <string>
 
-// The benchmark's name for the record.
-using FieldStates = OamFields;
-
 struct Attributes {
     std::uint16_t attr0, attr1, attr2;
 };
@@ -52,4 +49,26 @@ inline std::string EntryText(Attributes a) {
     char text[13];
     std::snprintf(text, sizeof text, "%04X%04X%04X", a.attr0, a.attr1, a.attr2);
     return text;
+}
+
+// The attributes of twelve hex digits, read without the codec.
+inline Attributes AttributesOfEntry(const std::string& entry) {
+    Attributes a{};
+    std::sscanf(entry.c_str(), "%4hx%4hx%4hx", &a.attr0, &a.attr1, &a.attr2);
+    return a;
+}
+
+// What the window gives back of an entry it decoded: with the flag off the three bits below the
+// flips come back as 0, and the prohibited shape keeps the size list's own size code.
+inline Attributes WhatTheWindowKeeps(Attributes a, std::uint16_t keptSizeCode) {
+    constexpr std::uint16_t UnusedFlipBits = 0x0E00;
+    constexpr std::uint16_t SizeCodeBits = 0xC000;
+    constexpr int ProhibitedShape = 3;
+    if (!(a.attr0 >> 8 & 1)) {
+        a.attr1 &= ~UnusedFlipBits;
+    }
+    if (a.attr0 >> 14 == ProhibitedShape) {
+        a.attr1 = static_cast<std::uint16_t>((a.attr1 & ~SizeCodeBits) | keptSizeCode << 14);
+    }
+    return a;
 }
