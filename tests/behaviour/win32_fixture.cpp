@@ -7,12 +7,15 @@
 #include "tests/support/win32/windows_seen.h"
 #include "ui/event_loop.h"
 
+#include <cstdio>
+
 namespace {
 
 constexpr DWORD QuietMilliseconds = 50;
 constexpr DWORD LongestRunMilliseconds = 3000;
 constexpr DWORD LookEveryMilliseconds = 10;
 constexpr DWORD WindowWaitMilliseconds = 5000;
+constexpr DWORD ClosingMilliseconds = 10000;
 
 struct BoxWatch {
     DWORD uiThread = 0;
@@ -42,6 +45,14 @@ DWORD WINAPI CloseOnceUp(LPVOID parameter) {
     for (DWORD waited = 0; waited < WindowWaitMilliseconds; waited += LookEveryMilliseconds) {
         if (const HWND window = VisibleWindowOf(uiThread, false)) {
             PostMessageA(window, WM_CLOSE, 0, 0);
+            // A loop that goes on after the close would hold the test program for ever.
+            for (DWORD closing = 0; IsWindow(window); closing += LookEveryMilliseconds) {
+                if (closing > ClosingMilliseconds) {
+                    std::fputs("closing the window did not end the program's loop\n", stderr);
+                    ExitProcess(1);
+                }
+                Sleep(LookEveryMilliseconds);
+            }
             return 0;
         }
         Sleep(LookEveryMilliseconds);
