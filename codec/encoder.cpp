@@ -41,7 +41,7 @@ Text Attribute0Bits(const OamFields& s) {
 }
 
 Text Attribute1Bits(const OamFields& s) {
-    Text sizeCode = RightChars(Padded(Held8(s.sizeCode), SizeCodePlace.width), SizeCodePlace.width);
+    Text sizeCode = Padded(Held8(s.sizeCode), SizeCodePlace.width);
     Text middle = FlagSelects(RotScaleParamPlace, s.rotScale)
                       ? Padded(Held8(s.rotScaleParam), RotScaleParamPlace.width)
                       : Unpadded(Held8(s.vFlip)) + Unpadded(Held8(s.hFlip)) +

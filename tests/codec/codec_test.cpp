@@ -57,7 +57,7 @@ const FixedResult FixedResults[] = {
     {"only the low 8 bits of Y are held", {.yCoordinate = 256}, "000000000000"},
     {"a padded piece keeps its first digits: X 600 encodes as 300", {.xCoordinate = 600},
      "0000012C0000"},
-    {"the size code keeps its last two digits", {.sizeCode = 255}, "0000C0000000"},
+    {"a size code beyond two bits keeps its first two digits", {.sizeCode = 6}, "0000C0000000"},
     {"a two-digit flip lengthens attr1", {.vFlip = 2}, "000040000000"},
     {"a 17-digit attr0 keeps the first four of its five digits",
      {.shape = 3, .colorsPalettes = 2}, "1C0000000000"},
