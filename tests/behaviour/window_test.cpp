@@ -1,5 +1,5 @@
 // The program's window as a person uses it, run unchanged on every control layer: the window as
-// built, the follow rules and the interlock, both buttons, the error box, the spin fields and
+// built, the follow rules and the interlock, both buttons, the error box, a spin field, Tab and
 // closing.
 #include "tests/behaviour/layer_under_test.h"
 
@@ -223,21 +223,6 @@ TEST_F(TheWindow, ASpinFieldShowsAndEncodesItsLastNumberAfterAnOutOfRangeEntry) 
     Press(CalculateOamButton);
     EXPECT_EQ(GetControlText(YCoordinateSpin), "42");
     EXPECT_EQ(GetControlText(OamValueField), "002A00000000");
-}
-
-TEST_F(TheWindow, ASpinFieldsArrowsStepWithinItsRange) {
-    RunUntilQuiet();
-    UserClickSpinArrow(PaletteNumberSpin, false);
-    RunUntilQuiet();
-    EXPECT_EQ(GetControlText(PaletteNumberSpin), "0");
-    Type(PaletteNumberSpin, "14");
-    for (int click = 0; click < 3; ++click) {
-        UserClickSpinArrow(PaletteNumberSpin, true);
-        RunUntilQuiet();
-    }
-    EXPECT_EQ(GetControlText(PaletteNumberSpin), "15");
-    Press(CalculateOamButton);
-    EXPECT_EQ(GetControlText(OamValueField), "00000000F000");
 }
 
 // Creation order, without labels, frames and the controls that rotation/scaling disables.
