@@ -210,8 +210,13 @@ int RunCommandLine(int argc, const char* const* argv, const Descriptors& descrip
         std::ostringstream out, err;
         int code = app.exit(error, out, err);
         session.out.buffer = out.str();
-        if (!err.str().empty()) {
-            ReportError(session.errorDescriptor, Trimmed(err.str()));
+        // The parser ends its message with a line break; the report adds its own.
+        std::string message = err.str();
+        while (!message.empty() && message.back() == '\n') {
+            message.pop_back();
+        }
+        if (!message.empty()) {
+            ReportError(session.errorDescriptor, Trimmed(message));
         }
         session.worst = code == 0 ? SuccessExit : UsageExit;
         return FinishRun(session);
