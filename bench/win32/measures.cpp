@@ -3,14 +3,12 @@
 #include "bench/win32/click_stamp.h"
 
 #include "runtime/controls.h"
-#include "tests/e2e/input.h"
-#include "tests/e2e/linux_process.h"
 #include "tests/e2e/person.h"
 #include "tests/e2e/program.h"
-#include "tests/e2e/view.h"
-#include "tests/e2e/wait.h"
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <atomic>
@@ -26,6 +24,8 @@ constexpr DWORD ResponseTimeoutMs = 5000;
 constexpr DWORD SettleMs = 1000;
 // Palette numbers 1 to 15: never 0, the number the field starts with.
 constexpr int PaletteCount = 15;
+constexpr DWORD QuietMs = 500;
+constexpr DWORD QuietTimeoutMs = 10000;
 
 double Milliseconds(std::int64_t counter) {
     LARGE_INTEGER frequency;
@@ -39,8 +39,47 @@ double Now() {
     return Milliseconds(counter.QuadPart);
 }
 
-std::string FileNameOf(const std::string& path) {
-    return path.substr(path.find_last_of("\\/") + 1);
+// A wineserver of another Wine prefix (another checkout's tests) works for others. Wine hands its
+// own Unix environment on to the processes it starts.
+bool SharesOurWinePrefix(int linuxPid) {
+    const char* prefix = std::getenv("WINEPREFIX");
+    return !prefix ||
+           LinuxProcessFile(linuxPid, "environ").find(std::string("WINEPREFIX=") + prefix + '\0') !=
+               std::string::npos;
+}
+
+// Waits until what Wine does in the process right after an action (painting, X events) is over:
+// until its processor time has stopped growing for a while.
+void WaitUntilQuiet(int linuxPid) {
+    std::int64_t last = ProcessorTicks(linuxPid);
+    ULONGLONG lastChange = GetTickCount64();
+    WaitUntil(
+        [&] {
+            const std::int64_t now = ProcessorTicks(linuxPid);
+            if (now != last) {
+                last = now;
+                lastChange = GetTickCount64();
+            }
+            return GetTickCount64() - lastChange >= QuietMs;
+        },
+        QuietTimeoutMs);
+}
+
+// The Linux process that appeared for the program started from `path`: Wine does not say which
+// one it is, but only one can have started since `before` was taken. 0 when that is not so.
+int NewLinuxProcess(const std::vector<int>& before, const std::string& path) {
+    std::vector<int> started;
+    for (const int pid : LinuxProcessesNaming(path)) {
+        if (std::find(before.begin(), before.end(), pid) == before.end()) {
+            started.push_back(pid);
+        }
+    }
+    return started.size() == 1 ? started.front() : 0;
+}
+
+// The number a spin field's arrows hold.
+int SpinNumber(const Program& program, ControlId spin) {
+    return static_cast<int>(Ask(Arrows(program, spin), UDM_GETPOS32));
 }
 
 // The Linux kernel's record of the most memory the process has held (VmHWM), in kilobytes.
@@ -74,7 +113,7 @@ void EndProcess(PROCESS_INFORMATION& process) {
 template <typename Done>
 Response TimeClick(const Program& program, ClickStamp& stamp, ControlId button, Done done) {
     Response response;
-    const HWND control = ControlWindow(program, button);
+    const HWND control = Control(program, button);
     if (!control) {
         return response;
     }
@@ -89,7 +128,7 @@ Response TimeClick(const Program& program, ClickStamp& stamp, ControlId button, 
             }
         }
     });
-    ClickAt(CentreOf(control));
+    Click(program, button);
     watcher.join();
     if (seen < 0 || stamp.counter == 0) {
         return response;
@@ -113,8 +152,8 @@ Response MedianResponse(const std::vector<Response>& samples) {
 
 std::int64_t ServerTicks() {
     std::int64_t ticks = 0;
-    for (int pid : LinuxProcessesRunning("wineserver")) {
-        ticks += std::max<std::int64_t>(ProcessorTicksOf(pid), 0);
+    for (int pid : LinuxProcessesNaming("wineserver")) {
+        ticks += SharesOurWinePrefix(pid) ? std::max<std::int64_t>(ProcessorTicks(pid), 0) : 0;
     }
     return ticks;
 }
@@ -131,8 +170,7 @@ double Median(std::vector<double> samples) {
 }
 
 double StartUpMilliseconds(const std::string& path, int lastSpin, long& peakKilobytes) {
-    const std::string fileName = FileNameOf(path);
-    std::vector<int> before = LinuxProcessesRunning(fileName);
+    std::vector<int> before = LinuxProcessesNaming(path);
     std::string commandLine = "\"" + path + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -145,20 +183,16 @@ double StartUpMilliseconds(const std::string& path, int lastSpin, long& peakKilo
     double shown = -1;
     while (Now() - start < StartTimeoutMs) {
         Program started;
-        started.window = FindMainWindow(process.dwProcessId);
-        if (started.window && (lastSpin == 0 || SpinArrows(started, lastSpin))) {
+        started.window = MainWindowOf(process.dwProcessId);
+        if (started.window && (lastSpin == 0 || Arrows(started, lastSpin))) {
             shown = Now() - start;
             break;
         }
         Sleep(0);
     }
     Sleep(SettleMs);
-    peakKilobytes = -1;
-    for (int pid : LinuxProcessesRunning(fileName)) {
-        if (std::find(before.begin(), before.end(), pid) == before.end()) {
-            peakKilobytes = PeakKilobytesOf(pid);
-        }
-    }
+    const int linuxPid = NewLinuxProcess(before, path);
+    peakKilobytes = linuxPid ? PeakKilobytesOf(linuxPid) : -1;
     EndProcess(process);
     return shown;
 }
@@ -182,14 +216,13 @@ Responses ResponseMilliseconds(const std::string& timedPath, int samples) {
         int palette = 1 + sample % PaletteCount;
         char entry[13];
         std::snprintf(entry, sizeof entry, "00%02X0000%X000", y, shownPalette);
-        if (!TypeInto(program, YCoordinateSpin, std::to_string(y))) {
+        if (!Type(program, YCoordinateSpin, std::to_string(y))) {
             break;
         }
-        calculate.push_back(TimeClick(program, *stamp, CalculateOamButton, [&] {
-            return ControlText(program, OamValueField) == entry;
-        }));
+        calculate.push_back(TimeClick(program, *stamp, CalculateOamButton,
+                                      [&] { return Shown(program, OamValueField) == entry; }));
         std::snprintf(entry, sizeof entry, "00%02X0000%X000", y + 100, palette);
-        if (!TypeInto(program, OamValueField, entry)) {
+        if (!Type(program, OamValueField, entry)) {
             break;
         }
         getAttributes.push_back(TimeClick(program, *stamp, GetAttributesButton, [&] {
@@ -213,15 +246,17 @@ Responses ResponseMilliseconds(const std::string& timedPath, int samples) {
 IdleUse IdleProcessorPercent(const std::string& path, int seconds) {
     Program program;
     IdleUse use;
-    if (!StartProgram(program, path) || program.linuxPid == 0) {
+    const std::vector<int> before = LinuxProcessesNaming(path);
+    const int linuxPid = StartProgram(program, path) ? NewLinuxProcess(before, path) : 0;
+    if (linuxPid == 0) {
         StopProgram(program);
         return use;
     }
-    WaitUntilQuiet(program.linuxPid);
-    std::int64_t programBefore = ProcessorTicksOf(program.linuxPid);
+    WaitUntilQuiet(linuxPid);
+    std::int64_t programBefore = ProcessorTicks(linuxPid);
     std::int64_t serverBefore = ServerTicks();
     Sleep(static_cast<DWORD>(seconds) * 1000);
-    std::int64_t programAfter = ProcessorTicksOf(program.linuxPid);
+    std::int64_t programAfter = ProcessorTicks(linuxPid);
     std::int64_t serverAfter = ServerTicks();
     StopProgram(program);
     double ticksAvailable = static_cast<double>(seconds * LinuxTicksPerSecond);

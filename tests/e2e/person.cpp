@@ -1,176 +1,168 @@
 #include "tests/e2e/person.h"
 
-#include "tests/e2e/input.h"
-#include "tests/e2e/view.h"
-#include "tests/e2e/wait.h"
+#include "tests/support/win32/windows_seen.h"
 
-#include <algorithm>
+#include <commctrl.h>
+
 #include <cctype>
-#include <cstdio>
-#include <string>
+#include <cwchar>
 
 namespace {
 
-// More than the window has controls: Tab reaches every one of them within this many presses.
-constexpr int MostTabPresses = 40;
+// Longer than any text of the program; a reply slower than the timeout means the program hangs.
+constexpr int TextCapacity = 512;
+constexpr UINT ReplyTimeoutMs = 5000;
+constexpr DWORD HeldStillMs = 150;
 
-bool SameLetters(const std::string& shown, std::string_view typed) {
-    return std::equal(
-        shown.begin(), shown.end(), typed.begin(), typed.end(),
-        [](unsigned char a, unsigned char b) { return std::toupper(a) == std::toupper(b); });
+// A move of the mouse to a point of the screen, with the buttons in `flags`. Absolute coordinates
+// run from 0 to 65535 over the screen; rounding up keeps the point on the intended pixel.
+INPUT Mouse(POINT point, DWORD flags) {
+    auto absolute = [](LONG pixel, int screen) {
+        return static_cast<LONG>((pixel * 65536LL + screen - 1) / screen);
+    };
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = absolute(point.x, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = absolute(point.y, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    return input;
 }
 
-BOOL CALLBACK TakeOpenPart(HWND window, LPARAM found) {
-    if (IsWindowVisible(window) && ClassOf(window) == "ComboLBox") {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The open part of a list is a window of its own, outside the main window.
-HWND OpenPartOf(const Program& program) {
-    HWND found = nullptr;
-    EnumThreadWindows(program.process.dwThreadId, TakeOpenPart, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-// Where item `index` shows in the open part of a list, on the screen.
-bool ItemPoint(HWND openPart, int index, POINT& point) {
-    RECT inner{};
-    GetClientRect(openPart, &inner);
-    const auto top = static_cast<int>(SendMessageW(openPart, LB_GETTOPINDEX, 0, 0));
-    const auto height =
-        static_cast<int>(SendMessageW(openPart, LB_GETITEMHEIGHT, static_cast<WPARAM>(index), 0));
-    point = {inner.right / 2, (index - top) * height + height / 2};
-    if (height <= 0 || point.y < 0 || point.y >= inner.bottom) {
-        return false;
-    }
-    return ClientToScreen(openPart, &point) != 0;
-}
-
-// Says on the error stream what the window showed when an action did not take, for the log of
-// a failed run.
-void Report(const Program& program, ControlId id, const char* action) {
-    const HWND control = ControlWindow(program, id);
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    std::fprintf(stderr,
-                 "e2e: %s on control %d did not take: enabled %d, list open %d, selection %d, "
-                 "text \"%s\", focus on %d, window in front %d, message box up %d, mouse at "
-                 "(%ld, %ld)\n",
-                 action, id, control && IsWindowEnabled(control), ListIsOpen(program, id),
-                 ListSelection(program, id), ControlText(program, id).c_str(),
-                 FocusedControl(program), GetForegroundWindow() == program.window,
-                 MessageBoxOf(program) != nullptr, cursor.x, cursor.y);
+void Send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 } // namespace
 
-bool ClickControl(const Program& program, ControlId id) {
-    const HWND control = ControlWindow(program, id);
-    // The platform decides where a click goes when it takes it: one on a control that the program
-    // has not yet enabled goes to the window behind, so a person waits for it to come alive.
+LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, ReplyTimeoutMs,
+                               &result)
+               ? static_cast<LRESULT>(result)
+               : -1;
+}
+
+std::string TextOf(HWND window) {
+    wchar_t text[TextCapacity] = {};
+    Ask(window, WM_GETTEXT, TextCapacity, reinterpret_cast<LPARAM>(text));
+    return {text, text + std::wcslen(text)};
+}
+
+HWND Control(const Program& program, ControlId id) {
+    return GetDlgItem(program.window, id);
+}
+
+HWND Arrows(const Program& program, ControlId spin) {
+    HWND arrows = nullptr;
+    while ((arrows = FindWindowExA(program.window, arrows, UPDOWN_CLASSA, nullptr)) &&
+           GetDlgCtrlID(arrows) != spin) {
+    }
+    return arrows;
+}
+
+std::string Shown(const Program& program, ControlId id) {
+    return TextOf(Control(program, id));
+}
+
+int Selection(const Program& program, ControlId list) {
+    return static_cast<int>(Ask(Control(program, list), CB_GETCURSEL));
+}
+
+bool IsOpen(const Program& program, ControlId list) {
+    return Ask(Control(program, list), CB_GETDROPPEDSTATE) > 0;
+}
+
+std::vector<std::string> Items(const Program& program, ControlId list) {
+    std::vector<std::string> items;
+    for (LRESULT index = 0; index < Ask(Control(program, list), CB_GETCOUNT); ++index) {
+        wchar_t text[TextCapacity] = {};
+        Ask(Control(program, list), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+        items.emplace_back(text, text + std::wcslen(text));
+    }
+    return items;
+}
+
+bool Enabled(const Program& program, ControlId id) {
+    const HWND arrows = Arrows(program, id);
+    return IsWindowEnabled(Control(program, id)) && (!arrows || IsWindowEnabled(arrows));
+}
+
+ControlId Focused(const Program& program) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(program.process.dwThreadId, &info);
+    return GetParent(info.hwndFocus) == program.window ? GetDlgCtrlID(info.hwndFocus) : -1;
+}
+
+HWND MessageBoxOf(const Program& program) {
+    HWND box = nullptr;
+    while ((box = FindWindowExA(nullptr, box, MessageBoxClass, nullptr)) &&
+           !(GetWindow(box, GW_OWNER) == program.window && IsWindowVisible(box))) {
+    }
+    return box;
+}
+
+void ClickAt(POINT point) {
+    Send({Mouse(point, 0), Mouse(point, MOUSEEVENTF_LEFTDOWN), Mouse(point, MOUSEEVENTF_LEFTUP)});
+    // A window that opens or closes under the mouse makes the X server report where the mouse
+    // is, and the program hands that on as a move whenever it gets to it: handled late, it takes
+    // the mouse back to where an earlier click left it, to hover over whatever is there by then
+    // (an open list follows the mouse). So the hand puts the mouse back until it holds still.
+    ULONGLONG since = GetTickCount64();
+    WaitUntil([&] {
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x != point.x || now.y != point.y) {
+            Send({Mouse(point, 0)});
+            since = GetTickCount64();
+        }
+        return GetTickCount64() - since >= HeldStillMs;
+    });
+}
+
+void Press(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs(2 * keys.size());
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const bool release = i >= keys.size();
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = std::data(keys)[release ? inputs.size() - 1 - i : i];
+        inputs[i].ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+    }
+    Send(std::move(inputs));
+}
+
+bool Click(const Program& program, ControlId id) {
+    // A click on a control that is not enabled yet goes to the window behind it.
+    const HWND control = Control(program, id);
     if (!control || !WaitUntil([control] { return IsWindowEnabled(control) != 0; })) {
-        Report(program, id, "click");
-        return false;
-    }
-    ClickAt(CentreOf(control));
-    return true;
-}
-
-bool TypeInto(const Program& program, ControlId field, std::string_view text) {
-    if (!ClickControl(program, field) ||
-        !WaitUntil([&] { return FocusedControl(program) == field; })) {
-        Report(program, field, "focusing to type");
-        return false;
-    }
-    // Cleared first, so that a text equal to the old one still shows only once typed.
-    PressKey(VK_END);
-    PressKeyHolding(VK_SHIFT, VK_HOME);
-    PressKey(VK_DELETE);
-    if (!WaitUntil([&] { return ControlText(program, field).empty(); })) {
-        Report(program, field, "clearing");
-        return false;
-    }
-    TypeCharacters(text);
-    if (!WaitUntil([&] { return SameLetters(ControlText(program, field), text); })) {
-        Report(program, field, "typing");
-        return false;
-    }
-    return true;
-}
-
-bool ClickSpinArrow(const Program& program, ControlId spin, bool up) {
-    const HWND arrows = SpinArrows(program, spin);
-    if (!arrows) {
         return false;
     }
     RECT rect{};
-    GetWindowRect(arrows, &rect);
-    const LONG quarter = (rect.bottom - rect.top) / 4;
-    ClickAt({(rect.left + rect.right) / 2, up ? rect.top + quarter : rect.bottom - 1 - quarter});
+    GetWindowRect(control, &rect);
+    ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
     return true;
 }
 
-bool OpenListWithMouse(const Program& program, ControlId list) {
-    if (!ClickControl(program, list) || !WaitUntil([&] { return ListIsOpen(program, list); })) {
-        Report(program, list, "opening");
+bool Type(const Program& program, ControlId field, const std::string& text) {
+    if (!Click(program, field) || !WaitUntil([&] { return Focused(program) == field; })) {
         return false;
     }
-    return true;
+    Press({VK_END});
+    Press({VK_SHIFT, VK_HOME});
+    // A digit's or a letter's key is its capital's code.
+    for (const char character : text) {
+        Press({static_cast<WORD>(std::toupper(static_cast<unsigned char>(character)))});
+    }
+    return WaitUntil([&] { return _stricmp(Shown(program, field).c_str(), text.c_str()) == 0; });
 }
 
-bool CloseListWithMouse(const Program& program, ControlId list) {
-    if (!ClickControl(program, list) || !WaitUntil([&] { return !ListIsOpen(program, list); })) {
-        Report(program, list, "closing");
+bool Pick(const Program& program, ControlId list, int index) {
+    if (!Click(program, list) || !WaitUntil([&] { return IsOpen(program, list); })) {
         return false;
     }
-    return true;
-}
-
-bool PickWithMouse(const Program& program, ControlId list, int index) {
-    if (!OpenListWithMouse(program, list)) {
-        return false;
+    for (int at = Selection(program, list); at != index; at += at < index ? 1 : -1) {
+        Press({static_cast<WORD>(at < index ? VK_DOWN : VK_UP)});
     }
-    HWND openPart = nullptr;
-    POINT item{};
-    if (!WaitUntil([&] { return (openPart = OpenPartOf(program)) != nullptr; }) ||
-        !ItemPoint(openPart, index, item)) {
-        Report(program, list, "finding the item");
-        return false;
-    }
-    ClickAt(item);
-    if (!WaitUntil(
-            [&] { return !ListIsOpen(program, list) && ListSelection(program, list) == index; })) {
-        Report(program, list, "picking");
-        return false;
-    }
-    return true;
-}
-
-bool StepListWithArrowKey(const Program& program, ControlId list, bool down) {
-    const int before = ListSelection(program, list);
-    PressKey(down ? VK_DOWN : VK_UP);
-    const int after = before + (down ? 1 : -1);
-    if (!WaitUntil([&] { return ListSelection(program, list) == after; })) {
-        Report(program, list, down ? "Down" : "Up");
-        return false;
-    }
-    return true;
-}
-
-bool TabTo(const Program& program, ControlId id) {
-    for (int press = 0; press < MostTabPresses; ++press) {
-        if (FocusedControl(program) == id) {
-            return true;
-        }
-        const ControlId before = FocusedControl(program);
-        PressKey(VK_TAB);
-        if (!WaitUntil([&] { return FocusedControl(program) != before; })) {
-            Report(program, before, "Tab");
-            return false;
-        }
-    }
-    return FocusedControl(program) == id;
+    Press({VK_RETURN});
+    return WaitUntil([&] { return !IsOpen(program, list) && Selection(program, list) == index; });
 }

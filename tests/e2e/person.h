@@ -1,36 +1,47 @@
-// What a person does to the window, made of real clicks and key strokes. Each action waits until
-// the window shows that the program has taken it, and says whether it did (and, when it did not,
-// what the window showed, on the error stream); the rules and conversions that the program runs
-// in answer are for the tests to check.
+// What a person does to the program's window and sees of it, from outside its process.
+//
+// The input is real (SendInput): it reaches whichever window is in front and whichever control
+// has the keyboard focus, and the program takes it in its own time, so each action waits until
+// the window shows that it took and says whether it did.
+//
+// What the window shows is read with the messages a screen reader sends. Under Wine GetWindowText
+// of another process's edit gives "" and the ANSI list messages hand back UTF-16, so texts are
+// fetched as UTF-16 and narrowed (every text of the program is ASCII).
 #pragma once
 
 #include "runtime/controls.h"
 #include "tests/e2e/program.h"
 
-#include <string_view>
+#include <initializer_list>
+#include <string>
+#include <vector>
 
-// Clicks the centre of a control (a spin field's number part) once it is enabled. Does not wait
-// for what the click does.
-bool ClickControl(const Program& program, ControlId id);
+// A message to a window of the program, answered in time; -1 when the program does not answer.
+LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
-// Clicks into a text field or a spin field's number part, selects what it holds and types
-// `text` over it; waits until the field shows it (letters in either case).
-bool TypeInto(const Program& program, ControlId field, std::string_view text);
+std::string TextOf(HWND window);
+HWND Control(const Program& program, ControlId id); // a spin field's number part
+HWND Arrows(const Program& program, ControlId spin);
+std::string Shown(const Program& program, ControlId id);
+int Selection(const Program& program, ControlId list); // from 0; -1 for none
+bool IsOpen(const Program& program, ControlId list);
+std::vector<std::string> Items(const Program& program, ControlId list);
+bool Enabled(const Program& program, ControlId id); // both parts of a spin field
+ControlId Focused(const Program& program);          // -1 for none of the window's controls
+HWND MessageBoxOf(const Program& program);          // the box on the screen, or nullptr
 
-// Clicks a spin field's up or down arrow once. Does not wait.
-bool ClickSpinArrow(const Program& program, ControlId spin, bool up);
+// Clicks there and keeps the hand on the mouse until it holds still.
+void ClickAt(POINT point);
 
-// Opens a list by clicking it and clicks its item `index`; waits until the list is closed and
-// shows that item.
-bool PickWithMouse(const Program& program, ControlId list, int index);
+// Presses the keys in order and lets them go in reverse: {VK_MENU, VK_F4} is Alt+F4.
+void Press(std::initializer_list<WORD> keys);
 
-// Clicks a closed list so that it opens, or an open one so that it closes; waits for it.
-bool OpenListWithMouse(const Program& program, ControlId list);
-bool CloseListWithMouse(const Program& program, ControlId list);
+// Clicks the centre of a control once the program has enabled it; does not wait for the effect.
+bool Click(const Program& program, ControlId id);
 
-// Presses Down (or Up) once in the list that has the focus, open or closed; waits until its
-// selection has moved by one item.
-bool StepListWithArrowKey(const Program& program, ControlId list, bool down);
+// Clicks into a field, selects what it holds and types `text` (digits and letters) over it, until
+// the field shows it, letters in either case.
+bool Type(const Program& program, ControlId field, const std::string& text);
 
-// Presses Tab until `id` has the keyboard focus, at most once around the window.
-bool TabTo(const Program& program, ControlId id);
+// Opens a list with the mouse, steps to item `index` with the arrow keys and takes it with Enter.
+bool Pick(const Program& program, ControlId list, int index);

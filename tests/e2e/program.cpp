@@ -1,71 +1,23 @@
 #include "tests/e2e/program.h"
 
 #include "runtime/controls.h"
-#include "tests/e2e/linux_process.h"
-#include "tests/e2e/wait.h"
+#include "tests/support/win32/windows_seen.h"
 
-#include <algorithm>
 #include <cstdlib>
-#include <vector>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace {
 
 // A fresh Wine prefix can take a while to bring up the first window.
 constexpr DWORD StartTimeoutMs = 30000;
-constexpr DWORD PoliteCloseTimeoutMs = 5000;
-constexpr DWORD ForcedEndTimeoutMs = 5000;
+constexpr DWORD EndTimeoutMs = 5000;
 constexpr UINT ForcedExitCode = 99;
-
-// The control created last: once it exists, the whole window has been built.
-constexpr int LastCreatedControl = PaletteNumberSpin;
-
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-bool IsMessageBoxClass(HWND window) {
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    return std::string(name) == "#32770";
-}
-
-BOOL CALLBACK TakeMainWindow(HWND window, LPARAM parameter) {
-    auto& search = *reinterpret_cast<WindowSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window) && !GetWindow(window, GW_OWNER) &&
-        !IsMessageBoxClass(window)) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-std::string FileNameOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// The Linux process that appeared for the program: Wine does not say which one it is, but only
-// one process of that name can have started since `before` was taken.
-int NewLinuxProcess(const std::vector<int>& before, const std::string& fileName) {
-    std::vector<int> started;
-    for (const int pid : LinuxProcessesRunning(fileName)) {
-        if (std::find(before.begin(), before.end(), pid) == before.end()) {
-            started.push_back(pid);
-        }
-    }
-    return started.size() == 1 ? started.front() : 0;
-}
+constexpr const char* ProcFolder = "Z:\\proc\\";
+constexpr int FieldsBeforeUserTime = 11; // in /proc/PID/stat, after the name
 
 } // namespace
-
-HWND FindMainWindow(DWORD processId) {
-    WindowSearch search{processId, nullptr};
-    EnumWindows(TakeMainWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 std::string ProgramPath() {
     const char* path = std::getenv("OAMCALC_PROGRAM");
@@ -74,60 +26,77 @@ std::string ProgramPath() {
 
 bool StartProgram(Program& program, const std::string& path) {
     program = {};
-    const std::string fileName = FileNameOf(path);
-    const std::vector<int> before = LinuxProcessesRunning(fileName);
-
-    std::string commandLine = "\"" + path + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &program.process)) {
-        program.process = {};
+    if (!CreateProcessA(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &program.process)) {
         return false;
     }
-    const bool built = WaitUntil(
+    // The flip lists are made greyed and the loop's first pass enables them: by then the whole
+    // window is built and the program waits for input.
+    const bool up = WaitUntil(
         [&program] {
-            program.window = FindMainWindow(program.process.dwProcessId);
-            return program.window && GetDlgItem(program.window, LastCreatedControl);
+            program.window = MainWindowOf(program.process.dwProcessId);
+            return program.window && IsWindowEnabled(GetDlgItem(program.window, VFlipCombo));
         },
         StartTimeoutMs);
-    if (!built) {
+    if (!up) {
         StopProgram(program);
-        return false;
     }
-    // The Linux process exists before the window can.
-    program.linuxPid = NewLinuxProcess(before, fileName);
-    return true;
+    return up;
 }
 
-bool IsRunning(const Program& program) {
-    return program.process.hProcess &&
-           WaitForSingleObject(program.process.hProcess, 0) == WAIT_TIMEOUT;
-}
-
-bool WaitForExit(const Program& program, DWORD timeoutMs, DWORD& exitCode) {
-    if (!program.process.hProcess ||
-        WaitForSingleObject(program.process.hProcess, timeoutMs) != WAIT_OBJECT_0) {
-        return false;
+HWND MainWindowOf(DWORD processId) {
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, nullptr, nullptr));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && IsWindowVisible(window) && !GetWindow(window, GW_OWNER) &&
+            !HasClass(window, MessageBoxClass)) {
+            return window;
+        }
     }
-    return GetExitCodeProcess(program.process.hProcess, &exitCode) != 0;
+    return nullptr;
 }
 
 void StopProgram(Program& program) {
-    if (IsRunning(program)) {
-        if (program.window && IsWindow(program.window)) {
-            PostMessageA(program.window, WM_CLOSE, 0, 0);
-        }
-        if (WaitForSingleObject(program.process.hProcess, PoliteCloseTimeoutMs) != WAIT_OBJECT_0) {
-            TerminateProcess(program.process.hProcess, ForcedExitCode);
-            WaitForSingleObject(program.process.hProcess, ForcedEndTimeoutMs);
-        }
-    }
-    if (program.process.hThread) {
-        CloseHandle(program.process.hThread);
-    }
     if (program.process.hProcess) {
+        TerminateProcess(program.process.hProcess, ForcedExitCode); // refused once it has ended
+        WaitForSingleObject(program.process.hProcess, EndTimeoutMs);
+        CloseHandle(program.process.hThread);
         CloseHandle(program.process.hProcess);
     }
     program = {};
+}
+
+std::vector<int> LinuxProcessesNaming(std::string_view part) {
+    std::vector<int> found;
+    for (const auto& entry : std::filesystem::directory_iterator(ProcFolder)) {
+        const int pid = std::atoi(entry.path().filename().string().c_str());
+        if (pid > 0 && LinuxProcessFile(pid, "cmdline").find(part) != std::string::npos) {
+            found.push_back(pid);
+        }
+    }
+    return found;
+}
+
+std::string LinuxProcessFile(int linuxPid, const char* name) {
+    // /proc files report no size, so they are read to their end.
+    std::ifstream file(ProcFolder + std::to_string(linuxPid) + "\\" + name, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+std::int64_t ProcessorTicks(int linuxPid) {
+    // The name in parentheses may hold blanks; the fields after it are plain numbers.
+    const std::string stat = LinuxProcessFile(linuxPid, "stat");
+    std::istringstream fields(stat.substr(stat.rfind(')') + 1));
+    std::string skipped;
+    for (int field = 0; field < FieldsBeforeUserTime; ++field) {
+        fields >> skipped;
+    }
+    std::int64_t user = -1;
+    std::int64_t system = -1;
+    fields >> user >> system;
+    return fields ? user + system : -1;
 }

@@ -1,24 +1,32 @@
 // One freshly started program per group of tests. The tests of a group work on it one after the
-// other, as a person would, so each sets up through the window what it needs.
+// other, as a person would; the last closes it.
 #pragma once
 
-#include "tests/e2e/input.h"
-#include "tests/e2e/program.h"
-#include "tests/e2e/view.h"
+#include "tests/e2e/person.h"
 
 #include <gtest/gtest.h>
 
+constexpr DWORD ExitTimeoutMs = 10000;
+
 class ProgramGroup : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { started = StartProgram(program, ProgramPath()); }
+    static void SetUpTestSuite() { started = StartProgram(program); }
 
     static void TearDownTestSuite() { StopProgram(program); }
 
     void SetUp() override {
         ASSERT_TRUE(started) << "the program did not start: " << ProgramPath();
-        ASSERT_TRUE(IsRunning(program)) << "the program has ended";
         ASSERT_EQ(MessageBoxOf(program), nullptr) << "a message box is still up";
-        ASSERT_TRUE(BringToFront(program.window));
+        SetForegroundWindow(program.window);
+        ASSERT_TRUE(WaitUntil([] { return GetForegroundWindow() == program.window; }));
+    }
+
+    static void ExpectEndsWithExitCodeZero() {
+        ASSERT_EQ(WaitForSingleObject(program.process.hProcess, ExitTimeoutMs), WAIT_OBJECT_0)
+            << "the program still runs";
+        DWORD exitCode = 1;
+        GetExitCodeProcess(program.process.hProcess, &exitCode);
+        EXPECT_EQ(exitCode, 0u);
     }
 
     inline static Program program;

@@ -1,172 +1,82 @@
-#include "tests/support/user.h"
+// Another program acting on the window from a thread of its own, as accessibility tools and
+// automation do: it presses the button, or tells the window straight that the button was pressed
+// (which repaints nothing, so no message follows to carry the event out of the look for one). A
+// sent message is delivered while the layer looks for a message; sent or posted, it must end the
+// layer's wait. Either way the click comes out of PollEvent once.
 #include "tests/win32/layer_fixture.h"
+
+#include <algorithm>
 
 namespace {
 
-class PlatformEvents : public Win32Layer {
-  protected:
-    static constexpr ControlId Button = 2;
-    static constexpr ControlId Field = 1;
-    static constexpr ControlId Spin = 15;
-    static constexpr ControlId List = 16;
+constexpr DWORD DeliveryDelayMs = 200;
+// A wait that the delivery ended is far shorter. One that it did not, the delivering thread ends
+// after this long with a message of its own, so that a failing test fails instead of hanging.
+constexpr DWORD WakeLateMs = 3000;
+constexpr DWORD ThreadEndTimeoutMs = 5000;
 
-    void SetUp() override {
-        Win32Layer::SetUp();
-        ASSERT_TRUE(CreateTextField(Field, 290, 40, 110, 20, "", UpperCaseFlag));
-        ASSERT_TRUE(CreateButton(Button, 420, 30, 110, 30, "Get Attributes"));
-        ASSERT_TRUE(CreateSpinField(Spin, 150, 120, 40, 20, 0, 255, BuddyNumberFlag));
-        ASSERT_TRUE(CreateDropDownList(List, 150, 150, 50, 20));
-        AddControlItem(List, -1, "Off");
-        AddControlItem(List, -1, "On");
-        SetControlState(List, 0);
-        SetControlState(Spin, 0);
-        Settle();
-    }
+struct Delivery {
+    bool notification;
+    bool posted;
+    HWND button = nullptr;
+    HANDLE waitEnded = nullptr; // set once nothing needs waking
 };
 
-// Another program acting on the window, as accessibility tools and automation do: pressing the
-// button, or telling the window straight that it was pressed (which repaints nothing, so no
-// message follows to carry the event out of the look for one).
-struct Sent {
-    HWND target;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    DWORD delay;
-};
-
-DWORD WINAPI SendFromAnotherThread(LPVOID parameter) {
-    const auto& sent = *static_cast<const Sent*>(parameter);
-    Sleep(sent.delay);
-    SendMessageA(sent.target, sent.message, sent.wParam, sent.lParam);
-    return 0;
-}
-
-Sent Click(HWND button, DWORD delay) {
-    return {button, BM_CLICK, 0, 0, delay};
-}
-
-Sent ClickedNotification(HWND button, DWORD delay) {
-    return {GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-            reinterpret_cast<LPARAM>(button), delay};
-}
-
-// Polls until the sending thread has been answered, then for what is still pending.
-std::vector<SeenEvent> PollWhileSending(HANDLE sender) {
-    std::vector<SeenEvent> seen;
-    while (WaitForSingleObject(sender, 0) == WAIT_TIMEOUT) {
-        const EventKind kind = PollEvent();
-        if (kind != NoEvent) {
-            seen.push_back({kind, EventControl()});
-        }
+DWORD WINAPI Deliver(LPVOID parameter) {
+    const auto& d = *static_cast<const Delivery*>(parameter);
+    Sleep(DeliveryDelayMs);
+    const HWND target = d.notification ? GetParent(d.button) : d.button;
+    const UINT message = d.notification ? WM_COMMAND : BM_CLICK;
+    const WPARAM wParam = d.notification ? MAKEWPARAM(GetDlgCtrlID(d.button), BN_CLICKED) : 0;
+    const LPARAM lParam = d.notification ? reinterpret_cast<LPARAM>(d.button) : 0;
+    if (d.posted) {
+        PostMessageA(target, message, wParam, lParam);
+    } else {
+        SendMessageA(target, message, wParam, lParam);
     }
-    for (EventKind kind = PollEvent(); kind != NoEvent; kind = PollEvent()) {
-        seen.push_back({kind, EventControl()});
-    }
-    return seen;
-}
-
-// Ends a wait that nothing else ends, so that a failing test fails instead of hanging.
-struct Wake {
-    DWORD thread;
-    HANDLE cancel;
-};
-
-DWORD WINAPI WakeUpLate(LPVOID parameter) {
-    const auto& wake = *static_cast<const Wake*>(parameter);
-    constexpr DWORD Late = 3000;
-    if (WaitForSingleObject(wake.cancel, Late) == WAIT_TIMEOUT) {
-        PostThreadMessageA(wake.thread, WM_NULL, 0, 0);
+    if (WaitForSingleObject(d.waitEnded, WakeLateMs) == WAIT_TIMEOUT) {
+        SendMessageTimeoutA(target, WM_NULL, 0, 0, SMTO_NORMAL, WakeLateMs, nullptr);
     }
     return 0;
 }
 
-HANDLE StartWaker(Wake& wake) {
-    wake = {GetCurrentThreadId(), CreateEventA(nullptr, TRUE, FALSE, nullptr)};
-    return CreateThread(nullptr, 0, WakeUpLate, &wake, 0, nullptr);
-}
+using FromAnotherThread = Win32Window;
 
-void StopWaker(Wake& wake, HANDLE waker) {
-    SetEvent(wake.cancel);
-    WaitForSingleObject(waker, INFINITE);
-    CloseHandle(waker);
-    CloseHandle(wake.cancel);
-}
-
-TEST_F(PlatformEvents, TheProgramsOwnChangesRaiseNothingEvenOnTheFocusedControl) {
-    UserFocusControl(Field);
-    Settle();
-    SetControlText(Field, "7464abcdef0f");
-    SetControlState(Spin, 200);
-    SetControlState(List, 1);
-    DisableControl(Field, 1);
-    DisableControl(Field, 0);
-    const std::vector<SeenEvent> seen = Settle();
-    for (const SeenEvent& event : seen) {
-        EXPECT_NE(event.kind, ControlEvent) << "from control " << event.control;
-    }
-}
-
-TEST_F(PlatformEvents, RepaintingTheControlsRaisesNoControlEvent) {
-    // Version 6 buttons tell their parent about every repaint.
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    const std::vector<SeenEvent> seen = Settle();
-    for (const SeenEvent& event : seen) {
-        EXPECT_NE(event.kind, ControlEvent) << "from control " << event.control;
-    }
-}
-
-TEST_F(PlatformEvents, AClickSentFromAnotherThreadWhilePollingIsNotLost) {
-    for (Sent sent :
-         {Click(ControlHandle(Button), 50), ClickedNotification(ControlHandle(Button), 50)}) {
-        const HANDLE sender = CreateThread(nullptr, 0, SendFromAnotherThread, &sent, 0, nullptr);
-        ASSERT_NE(sender, nullptr);
-        const std::vector<SeenEvent> seen = PollWhileSending(sender);
-        CloseHandle(sender);
-        EXPECT_EQ(ControlEventsFrom(seen, Button), 1) << "message " << sent.message;
-    }
-}
-
-TEST_F(PlatformEvents, AClickSentFromAnotherThreadWhileWaitingIsNotLost) {
-    for (Sent sent :
-         {Click(ControlHandle(Button), 200), ClickedNotification(ControlHandle(Button), 200)}) {
-        while (PollEvent() != NoEvent) {
+TEST_F(FromAnotherThread, AClickWhileTheLayerLooksForAMessageOrWaitsEndsTheWaitAndIsKept) {
+    for (const bool waiting : {false, true}) {
+        for (Delivery delivery : {Delivery{false, false}, Delivery{true, false},
+                                  Delivery{false, true}, Delivery{true, true}}) {
+            SCOPED_TRACE(::testing::Message()
+                         << "waiting " << waiting << ", notification " << delivery.notification
+                         << ", posted " << delivery.posted);
+            Settle();
+            delivery.button = ControlHandle(GetAttributesButton);
+            delivery.waitEnded = CreateEventA(nullptr, TRUE, !waiting, nullptr);
+            const HANDLE thread = CreateThread(nullptr, 0, Deliver, &delivery, 0, nullptr);
+            const DWORD start = GetTickCount();
+            if (waiting) {
+                WaitForPlatform();
+                EXPECT_LT(GetTickCount() - start, WakeLateMs / 2) << "the delivery ends the wait";
+                SetEvent(delivery.waitEnded);
+            }
+            // A sent message reaches the window, and its sender is answered, while the layer
+            // polls: so it polls until the thread is done, then a while longer.
+            std::vector<SeenEvent> seen;
+            while (WaitForSingleObject(thread, 0) == WAIT_TIMEOUT &&
+                   GetTickCount() - start < ThreadEndTimeoutMs) {
+                if (const EventKind kind = PollEvent(); kind != NoEvent) {
+                    seen.emplace_back(kind, EventControl());
+                }
+            }
+            const std::vector<SeenEvent> more = Settle();
+            seen.insert(seen.end(), more.begin(), more.end());
+            EXPECT_EQ(
+                std::count(seen.begin(), seen.end(), SeenEvent{ControlEvent, GetAttributesButton}),
+                1);
+            CloseHandle(thread);
+            CloseHandle(delivery.waitEnded);
         }
-        Wake wake;
-        const HANDLE waker = StartWaker(wake);
-        const HANDLE sender = CreateThread(nullptr, 0, SendFromAnotherThread, &sent, 0, nullptr);
-        ASSERT_NE(sender, nullptr);
-        const DWORD start = GetTickCount();
-        WaitForPlatform();
-        const DWORD waited = GetTickCount() - start;
-        const std::vector<SeenEvent> seen = PollWhileSending(sender);
-        CloseHandle(sender);
-        StopWaker(wake, waker);
-        EXPECT_LT(waited, 2000U) << "the message ends the wait";
-        EXPECT_EQ(ControlEventsFrom(seen, Button), 1) << "message " << sent.message;
     }
-}
-
-TEST_F(PlatformEvents, WaitingReturnsAtOnceWhileEventsAreQueued) {
-    Settle();
-    UserCloseWindow(); // its event is queued, and no platform message is
-    Wake wake;
-    const HANDLE waker = StartWaker(wake);
-    ASSERT_NE(waker, nullptr);
-    const DWORD start = GetTickCount();
-    WaitForPlatform();
-    EXPECT_LT(GetTickCount() - start, 1000U);
-    StopWaker(wake, waker);
-}
-
-TEST_F(PlatformEvents, PollingWithNothingPendingDoesNotWait) {
-    Settle();
-    const DWORD start = GetTickCount();
-    for (int poll = 0; poll < 1000; ++poll) {
-        PollEvent();
-    }
-    EXPECT_LT(GetTickCount() - start, 1000U);
 }
 
 } // namespace

@@ -1,12 +1,12 @@
+// How the platform draws the window: the program's icon, the button-face background, the class
+// name other programs find it by, and the labels in the dialog font.
+//
 // The window's labels were laid out in the dialog font as Windows draws it: MS Sans Serif 8 pt.
 // With that font each label's text fits its rectangle (one line in 20 px, two in 30 px), but for
 // three whose rectangles are too small even on Windows. A wider font (Wine's own Tahoma, say)
 // wraps more of them, and a wrapped line that does not fit is cut off.
-#include "runtime/controls.h"
-#include "runtime/win32/layer.h"
-#include "ui/main_window.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/win32/windows_seen.h"
+#include "tests/win32/layer_fixture.h"
 
 #include <array>
 #include <string>
@@ -21,18 +21,27 @@ constexpr std::array Labels = {OamValueLabel,    YCoordinateLabel,  RotScaleLabe
                                XCoordinateLabel, HFlipLabel,        VFlipLabel,     ObjSizeLabel,
                                TileNumberLabel,  PaletteNumberLabel};
 
-TEST(LabelFit, EveryLabelThatFitsOnWindowsShowsItsWholeText) {
-    StartControls();
-    ASSERT_TRUE(BuildMainWindow());
+using TheWindow = Win32Window;
+using LabelFit = Win32Window;
+
+TEST_F(TheWindow, CarriesTheProgramIconTheButtonFaceAndItsClassName) {
+    EXPECT_NE(GetClassLongPtrA(window, GCLP_HICON), 0u);
+    EXPECT_EQ(GetClassLongPtrA(window, GCLP_HBRBACKGROUND),
+              static_cast<ULONG_PTR>(COLOR_BTNFACE + 1));
+    EXPECT_TRUE(HasClass(window, "WindowClass_0"));
+}
+
+TEST_F(LabelFit, EveryLabelThatFitsOnWindowsShowsItsWholeText) {
     for (ControlId id : Labels) {
         const HWND label = ControlHandle(id);
         const std::string text = GetControlText(id);
         RECT placed;
         GetClientRect(label, &placed);
 
+        const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0));
+        EXPECT_EQ(font, GetStockObject(DEFAULT_GUI_FONT)) << "the dialog font";
         const HDC context = GetDC(label);
-        const HGDIOBJ oldFont =
-            SelectObject(context, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+        const HGDIOBJ oldFont = SelectObject(context, font);
         RECT needed = {0, 0, placed.right, 0};
         DrawTextA(context, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
         SelectObject(context, oldFont);
@@ -42,7 +51,6 @@ TEST(LabelFit, EveryLabelThatFitsOnWindowsShowsItsWholeText) {
             << '"' << text << "\" needs " << needed.bottom << " px of height in " << placed.right
             << " x " << placed.bottom << " px";
     }
-    StopControls();
 }
 
 } // namespace

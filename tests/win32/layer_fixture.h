@@ -1,64 +1,44 @@
-// A window open on the real platform for each test, and ways to wait for what the platform does
-// in its own time.
+// The program's window built on the real platform for each test, and a way to wait for what the
+// platform delivers in its own time.
 #pragma once
 
-#include "runtime/controls.h"
 #include "runtime/win32/layer.h"
+#include "tests/support/fresh_window.h"
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
-struct SeenEvent {
-    EventKind kind;
-    ControlId control;
-};
+using SeenEvent = std::pair<EventKind, ControlId>;
 
-class Win32Layer : public ::testing::Test {
+constexpr DWORD SettleMs = 150;
+
+class Win32Window : public ::testing::Test {
   protected:
-    static constexpr int ClientWidth = 840;
-    static constexpr int ClientHeight = 380;
-
     void SetUp() override {
-        StartControls();
-        ASSERT_TRUE(OpenMainWindow(MainWindow, 676, 62, ClientWidth, ClientHeight, "Layer",
-                                   CaptionFlag | SystemMenuFlag | CentreOnScreenFlag));
-        window = GetAncestor(ParentWindow(), GA_ROOT);
+        OpenFreshWindow();
+        window = ParentForNewControls();
         Settle();
     }
 
     void TearDown() override { StopControls(); }
 
-    // Polls for a while so that what the platform delivers late (X events, repaints) has come.
-    static std::vector<SeenEvent> Settle(DWORD milliseconds = 150) {
+    // Polls for a while, so that what the platform delivers late (X events, repaints) has come.
+    static std::vector<SeenEvent> Settle(DWORD milliseconds = SettleMs) {
         std::vector<SeenEvent> seen;
-        const DWORD start = GetTickCount();
-        while (GetTickCount() - start < milliseconds) {
-            const EventKind kind = PollEvent();
-            if (kind == NoEvent) {
-                Sleep(1);
-            } else {
-                seen.push_back({kind, EventControl()});
+        for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds;) {
+            if (const EventKind kind = PollEvent(); kind != NoEvent) {
+                seen.emplace_back(kind, EventControl());
             }
         }
         return seen;
     }
 
-    static int ControlEventsFrom(const std::vector<SeenEvent>& seen, ControlId id) {
-        int count = 0;
-        for (const SeenEvent& event : seen) {
-            count += event.kind == ControlEvent && event.control == id;
-        }
-        return count;
-    }
-
-    static HWND ParentWindow() { return ParentForNewControls(); }
-
-    static RECT ClientRectOf(HWND control) {
-        RECT rect;
-        GetWindowRect(control, &rect);
-        MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
+    // A second top-level window of the program's thread.
+    static HWND OpenOtherWindow() {
+        return CreateWindowExA(0, "Static", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                               100, nullptr, nullptr, nullptr, nullptr);
     }
 
     HWND window = nullptr;
