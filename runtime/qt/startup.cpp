@@ -1,0 +1,73 @@
+// Setting the layer up and taking it down. The application object is made once per process and
+// lives until the process ends: Qt does not take a second one well.
+#include "runtime/qt/layer.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QStyleFactory>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr const char* ProgramName = "oamcalc";
+// Close to the dialog font the window was laid out in on Windows (MS Sans Serif 8 pt, 11 pixels
+// high): the free font that shares Arial's metrics, at the same pixel size.
+constexpr const char* ControlFontFamily = "Liberation Sans";
+constexpr int ControlFontPixels = 11;
+// The same look on every desktop, so that the fixed rectangles hold what they were measured for.
+constexpr const char* ControlStyle = "Fusion";
+constexpr const char* ProgramIcon = ":/oamcalc.ico";
+
+// What Qt said while it tried to reach the display; shown only if that failed.
+std::string platformComplaint;
+
+// Qt ends the process with abort() when it cannot open a display. Before that, say why in one
+// line and end with 1, as a program does that cannot run here.
+void ReportNoDisplay(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (platformComplaint.empty()) {
+        platformComplaint = message.toStdString();
+    }
+    if (type == QtFatalMsg) {
+        const char* display = std::getenv("DISPLAY");
+        std::fprintf(stderr, "%s: no display to open (DISPLAY=\"%s\"): %s\n", ProgramName,
+                     display ? display : "", platformComplaint.c_str());
+        std::fflush(stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+}
+
+} // namespace
+
+void EnsureApplication() {
+    if (QApplication::instance()) {
+        return;
+    }
+    static int argumentCount = 1;
+    static std::string name = ProgramName;
+    static char* arguments[] = {name.data(), nullptr};
+    const QtMessageHandler previous = qInstallMessageHandler(ReportNoDisplay);
+    new QApplication(argumentCount, arguments);
+    qInstallMessageHandler(previous);
+    QApplication::setStyle(QStyleFactory::create(ControlStyle));
+    QFont font(ControlFontFamily);
+    font.setPixelSize(ControlFontPixels);
+    QApplication::setFont(font);
+    QApplication::setWindowIcon(QIcon(ProgramIcon));
+}
+
+void StartControls() {
+    EnsureApplication();
+    CloseAllWindows();
+    ClearControlTable();
+    ResetEvents();
+}
+
+void StopControls() {
+    CloseAllWindows();
+    ClearControlTable();
+    ResetEvents();
+}

@@ -1,0 +1,42 @@
+// The text field: focus changes and typed text are reported; set text raises nothing.
+#include "runtime/qt/widgets.h"
+
+#include <QFocusEvent>
+#include <QValidator>
+
+namespace {
+
+class UpperCaseValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        input = input.toUpper();
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+QValidator* NewUpperCaseValidator(QObject* parent) {
+    return new UpperCaseValidator(parent);
+}
+
+LayerLineEdit::LayerLineEdit(ControlId id, QWidget* parent) : QLineEdit(parent), id(id) {
+    connect(this, &QLineEdit::textEdited, [id] { QueueEvent(ControlEvent, id, FieldChangedType); });
+}
+
+void LayerLineEdit::focusInEvent(QFocusEvent* event) {
+    if (IsPersonsFocusChange(event)) {
+        QueueEvent(ControlEvent, id, FocusGainedType);
+        QueueEvent(ControlEvent, id, FieldFocusGainedType);
+    }
+    QLineEdit::focusInEvent(event);
+}
+
+void LayerLineEdit::focusOutEvent(QFocusEvent* event) {
+    if (IsPersonsFocusChange(event)) {
+        QueueEvent(ControlEvent, id, FocusLostType);
+        QueueEvent(ControlEvent, id, FieldFocusLostType);
+    }
+    QLineEdit::focusOutEvent(event);
+}
