@@ -57,6 +57,10 @@ void FitLabels();
 // process ends here, with one line on stderr.
 void EnsureApplication();
 
+// The controls' look (compact_style.cpp): the named style with arrows as narrow as on Windows.
+class QStyle;
+QStyle* NewCompactStyle(const char* base);
+
 // Events (events.cpp). Everything a control reports is queued, to be given one at a time.
 void QueueEvent(EventKind kind, ControlId control, std::int32_t type);
 void ResetEvents();

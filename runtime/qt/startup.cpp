@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstdlib>
@@ -52,7 +51,7 @@ void EnsureApplication() {
     const QtMessageHandler previous = qInstallMessageHandler(ReportNoDisplay);
     new QApplication(argumentCount, arguments);
     qInstallMessageHandler(previous);
-    QApplication::setStyle(QStyleFactory::create(ControlStyle));
+    QApplication::setStyle(NewCompactStyle(ControlStyle));
     QFont font(ControlFontFamily);
     font.setPixelSize(ControlFontPixels);
     QApplication::setFont(font);
