@@ -13,9 +13,14 @@ function(oam_add_qt_test name)
         OAMCALC_SCREENSHOTS="${CMAKE_BINARY_DIR}/screenshots")
 endfunction()
 
-oam_add_qt_test(qt_behaviour_tests
+oam_add_qt_test(qt_tests
     SOURCES
         behaviour/controls_contract_test.cpp
         behaviour/window_test.cpp
         behaviour/qt_fixture.cpp
+        qt/window_test.cpp
     LIBRARIES oam_ui)
+
+add_test(NAME program_without_display
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/qt/without_display $<TARGET_FILE:oamcalc>)
+add_test(NAME desktop_file COMMAND desktop-file-validate ${oam_desktop_file})
