@@ -88,8 +88,10 @@ install: linux
 dist: win32 win64
 	@scripts/make-dist $(VERSION)
 
-# One table: the codec natively, then start-up, response, idle use and memory under Wine.
-bench: bench-build $(ARCH)
+# The tables: the codec natively, then start-up, response, idle use and memory of the native
+# program and of the Windows one under Wine.
+bench: bench-build $(ARCH) linux
+	cmake --build build/linux -j $(JOBS) --target native_bench
 	@scripts/bench $(ARCH)
 
 # Each fuzzer for FUZZ_SECONDS, growing its corpus in the build tree from the committed seeds.
