@@ -3,6 +3,7 @@
 #include "runtime/qt/layer.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QFont>
 #include <QIcon>
 
@@ -19,7 +20,8 @@ constexpr const char* ControlFontFamily = "Liberation Sans";
 constexpr int ControlFontPixels = 11;
 // The same look on every desktop, so that the fixed rectangles hold what they were measured for.
 constexpr const char* ControlStyle = "Fusion";
-constexpr const char* ProgramIcon = ":/oamcalc.ico";
+// Every size of the program's picture that the build embeds.
+constexpr const char* ProgramIcons = ":/icons";
 
 // What Qt said while it tried to reach the display; shown only if that failed.
 std::string platformComplaint;
@@ -55,7 +57,12 @@ void EnsureApplication() {
     QFont font(ControlFontFamily);
     font.setPixelSize(ControlFontPixels);
     QApplication::setFont(font);
-    QApplication::setWindowIcon(QIcon(ProgramIcon));
+    QIcon icon;
+    for (QDirIterator picture(ProgramIcons, QDir::Files, QDirIterator::Subdirectories);
+         picture.hasNext();) {
+        icon.addFile(picture.next());
+    }
+    QApplication::setWindowIcon(icon);
 }
 
 void StartControls() {
