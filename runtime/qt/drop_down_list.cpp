@@ -32,15 +32,11 @@ void LayerComboBox::hidePopup() {
 }
 
 void LayerComboBox::focusInEvent(QFocusEvent* event) {
-    if (IsPersonsFocusChange(event)) {
-        QueueEvent(ControlEvent, id, ListFocusGainedType);
-    }
+    ReportFocusChange(event, id, ListFocusGainedType, ListFocusLostType);
     QComboBox::focusInEvent(event);
 }
 
 void LayerComboBox::focusOutEvent(QFocusEvent* event) {
-    if (IsPersonsFocusChange(event)) {
-        QueueEvent(ControlEvent, id, ListFocusLostType);
-    }
+    ReportFocusChange(event, id, ListFocusGainedType, ListFocusLostType);
     QComboBox::focusOutEvent(event);
 }

@@ -63,16 +63,12 @@ void LayerSpinBox::stepBy(int steps) {
 }
 
 void LayerSpinBox::focusInEvent(QFocusEvent* event) {
-    if (IsPersonsFocusChange(event)) {
-        QueueEvent(ControlEvent, id, FieldFocusGainedType);
-    }
+    ReportFocusChange(event, id, FieldFocusGainedType, FieldFocusLostType);
     QSpinBox::focusInEvent(event);
 }
 
 void LayerSpinBox::focusOutEvent(QFocusEvent* event) {
-    if (IsPersonsFocusChange(event)) {
-        QueueEvent(ControlEvent, id, FieldFocusLostType);
-    }
+    ReportFocusChange(event, id, FieldFocusGainedType, FieldFocusLostType);
     Position();
     BeginOwnChange();
     QSpinBox::focusOutEvent(event);

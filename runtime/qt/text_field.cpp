@@ -25,18 +25,16 @@ LayerLineEdit::LayerLineEdit(ControlId id, QWidget* parent) : QLineEdit(parent),
     connect(this, &QLineEdit::textEdited, [id] { QueueEvent(ControlEvent, id, FieldChangedType); });
 }
 
+// The text field reports its focus twice, in the layer's own types and as the field's
+// notification.
 void LayerLineEdit::focusInEvent(QFocusEvent* event) {
-    if (IsPersonsFocusChange(event)) {
-        QueueEvent(ControlEvent, id, FocusGainedType);
-        QueueEvent(ControlEvent, id, FieldFocusGainedType);
-    }
+    ReportFocusChange(event, id, FocusGainedType, FocusLostType);
+    ReportFocusChange(event, id, FieldFocusGainedType, FieldFocusLostType);
     QLineEdit::focusInEvent(event);
 }
 
 void LayerLineEdit::focusOutEvent(QFocusEvent* event) {
-    if (IsPersonsFocusChange(event)) {
-        QueueEvent(ControlEvent, id, FocusLostType);
-        QueueEvent(ControlEvent, id, FieldFocusLostType);
-    }
+    ReportFocusChange(event, id, FocusGainedType, FocusLostType);
+    ReportFocusChange(event, id, FieldFocusGainedType, FieldFocusLostType);
     QLineEdit::focusOutEvent(event);
 }

@@ -61,7 +61,11 @@ class LayerComboBox : public QComboBox {
     bool open = false;
 };
 
-// Opening a context menu moves the focus to the menu for a moment; Windows reports nothing then.
-inline bool IsPersonsFocusChange(const QFocusEvent* event) {
-    return event->reason() != Qt::PopupFocusReason;
+// Reports a focus change with the type the Windows control gives it. Opening a context menu moves
+// the focus to the menu for a moment; Windows reports nothing then.
+inline void ReportFocusChange(const QFocusEvent* event, ControlId id, std::int32_t gainedType,
+                              std::int32_t lostType) {
+    if (event->reason() != Qt::PopupFocusReason) {
+        QueueEvent(ControlEvent, id, event->gotFocus() ? gainedType : lostType);
+    }
 }
