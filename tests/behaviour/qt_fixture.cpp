@@ -61,14 +61,8 @@ Text ShownTitle() {
     return FromQt(ParentForNewControls()->windowTitle());
 }
 
+// The timer fires in the program's first wait for the platform, when its window is up.
 void CloseWindowOnceWaiting() {
     EnsureApplication();
-    auto* person = new QTimer;
-    QObject::connect(person, &QTimer::timeout, [person] {
-        if (ParentForNewControls()) {
-            UserCloseWindow();
-            person->deleteLater();
-        }
-    });
-    person->start(LookEveryMilliseconds);
+    QTimer::singleShot(0, UserCloseWindow);
 }

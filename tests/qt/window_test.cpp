@@ -1,18 +1,16 @@
-// What only the Qt layer can show: the started window as drawn against its committed description,
-// every label's whole text in the chosen font, and the loop asleep while nothing happens.
+// What only the Qt layer can show: the window as drawn against its committed description (its
+// texts, items and enabling the behaviour suite compares through the layer, which reads them from
+// these widgets), every label's whole text in the chosen font, and the loop asleep while nothing
+// happens.
 #include "runtime/qt/layer.h"
 #include "tests/behaviour/layer_under_test.h"
 #include "tests/support/fresh_window.h"
 #include "tests/support/window_description.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -27,30 +25,6 @@ constexpr int TwoLineLabelHeight = 30; // a lower label holds one line
 
 int LinesFitting(int height) {
     return height >= TwoLineLabelHeight ? 2 : 1;
-}
-
-// What a control shows: its text or caption, or a list's items.
-std::vector<std::string> ShownTexts(const QWidget* control) {
-    if (const auto* list = qobject_cast<const QComboBox*>(control)) {
-        std::vector<std::string> items;
-        for (int i = 0; i < list->count(); ++i) {
-            items.push_back(list->itemText(i).toStdString());
-        }
-        return items;
-    }
-    QString text;
-    if (const auto* label = qobject_cast<const QLabel*>(control)) {
-        text = label->text();
-    } else if (const auto* field = qobject_cast<const QLineEdit*>(control)) {
-        text = field->text();
-    } else if (const auto* button = qobject_cast<const QPushButton*>(control)) {
-        text = button->text();
-    } else if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
-        text = frame->title();
-    } else {
-        return {};
-    }
-    return {text.toStdString()};
 }
 
 // Whether a label's text, wrapped at `width`, is whole within its height and the lines it may hold.
@@ -86,9 +60,6 @@ void ExpectDrawnAsDescribed(QWidget* window) {
         }
         EXPECT_EQ(drawn, QRect(c.x, c.y, c.width, c.height));
         EXPECT_EQ(control->isEnabled(), !c.disabled);
-        if (c.kind != "spin") {
-            EXPECT_EQ(ShownTexts(control), c.texts);
-        }
     }
     QDir().mkpath(OAMCALC_SCREENSHOTS);
     EXPECT_TRUE(window->grab().save(OAMCALC_SCREENSHOTS "/window.png"));
@@ -124,9 +95,7 @@ TEST(QtWindow, EveryLabelShowsItsWholeTextAndNoControlsOverlap) {
 }
 
 double ProcessorSeconds() {
-    timespec used{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
-    return static_cast<double>(used.tv_sec) + static_cast<double>(used.tv_nsec) * 1e-9;
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }
 
 TEST(QtLoop, SleepsUntilThePersonActsAndKeepsWhatTheyDidForTheNextPoll) {
@@ -138,10 +107,9 @@ TEST(QtLoop, SleepsUntilThePersonActsAndKeepsWhatTheyDidForTheNextPoll) {
     QTimer::singleShot(PersonActsAfter, [] { UserPickItem(ObjModeCombo, 2); });
     const auto start = steady_clock::now();
     const double processorBefore = ProcessorSeconds();
-    WaitForPlatform();
-    while (steady_clock::now() - start < PersonActsAfter) {
+    do {
         WaitForPlatform();
-    }
+    } while (steady_clock::now() - start < PersonActsAfter);
     EXPECT_LT(ProcessorSeconds() - processorBefore, MostProcessorSeconds) << "the wait spun";
     bool picked = false;
     for (EventKind kind = PollEvent(); kind != NoEvent; kind = PollEvent()) {

@@ -1,10 +1,14 @@
 // What a person does, done to the Qt layer's widgets with QTest: mouse clicks, typed keys, Tab and
 // the arrow keys, delivered as Qt delivers them, so the widgets and the layer react as they would.
 #include "tests/support/user.h"
-#include "runtime/qt/widgets.h"
+#include "runtime/qt/layer.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QStyleOptionSpinBox>
 #include <QTest>
 
@@ -15,23 +19,18 @@ namespace {
 // No X server: the tests draw off screen unless the environment names another platform.
 [[maybe_unused]] const bool offScreen = setenv("QT_QPA_PLATFORM", "offscreen", 0) == 0;
 
+// The control as the widget it is, when it is one and takes input.
 template <typename Widget>
-Widget* Usable(ControlId id, ControlKind kind) {
-    const ControlEntry* entry = FindControl(id);
-    bool usable = entry && entry->kind == kind && entry->widget->isEnabled();
-    return usable ? static_cast<Widget*>(entry->widget.data()) : nullptr;
-}
-
-QWidget* FocusedOrWindow() {
-    QWidget* focused = QApplication::focusWidget();
-    return focused ? focused : ParentForNewControls();
+Widget* Usable(ControlId id) {
+    auto* control = qobject_cast<Widget*>(ControlWidget(id));
+    return control && control->isEnabled() ? control : nullptr;
 }
 
 } // namespace
 
 // The list opened with the keyboard, the item reached with the arrow keys and taken with Return.
 void UserPickItem(ControlId id, std::int32_t index) {
-    auto* list = Usable<LayerComboBox>(id, ControlKind::DropDownList);
+    auto* list = Usable<QComboBox>(id);
     if (!list || index < 0 || index >= list->count()) {
         return;
     }
@@ -45,8 +44,8 @@ void UserPickItem(ControlId id, std::int32_t index) {
 
 // The whole text selected and typed over.
 void UserTypeText(ControlId id, TextRef text) {
-    QWidget* field = Usable<QWidget>(id, ControlKind::TextField);
-    field = field ? field : Usable<QWidget>(id, ControlKind::SpinField);
+    QWidget* field = Usable<QLineEdit>(id);
+    field = field ? field : Usable<QSpinBox>(id);
     if (!field) {
         return;
     }
@@ -58,7 +57,7 @@ void UserTypeText(ControlId id, TextRef text) {
 }
 
 void UserClickSpinArrow(ControlId id, bool up) {
-    auto* spin = Usable<LayerSpinBox>(id, ControlKind::SpinField);
+    auto* spin = Usable<QSpinBox>(id);
     if (!spin) {
         return;
     }
@@ -72,7 +71,7 @@ void UserClickSpinArrow(ControlId id, bool up) {
 }
 
 void UserPressButton(ControlId id) {
-    if (auto* button = Usable<QWidget>(id, ControlKind::Button)) {
+    if (auto* button = Usable<QPushButton>(id)) {
         QTest::mouseClick(button, Qt::LeftButton);
     }
 }
@@ -80,24 +79,22 @@ void UserPressButton(ControlId id) {
 // A click focuses the control; on a button the mouse slides off before it is let go, so nothing is
 // pressed, and a list that the click opened is closed again with Escape.
 void UserFocusControl(ControlId id) {
-    const ControlEntry* entry = FindControl(id);
-    if (!entry || !entry->widget->isEnabled()) {
-        return;
+    QWidget* control = Usable<QWidget>(id);
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        QTest::mousePress(button, Qt::LeftButton);
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-1, -1));
+    } else if (control) {
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(2, control->height() / 2));
     }
-    QWidget* control = entry->widget.data();
-    if (entry->kind == ControlKind::Button) {
-        QTest::mousePress(control, Qt::LeftButton);
-        QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(-1, -1));
-        return;
-    }
-    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(2, control->height() / 2));
-    if (entry->kind == ControlKind::DropDownList) {
-        QTest::keyClick(static_cast<QComboBox*>(control)->view(), Qt::Key_Escape);
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        QTest::keyClick(list->view(), Qt::Key_Escape);
     }
 }
 
 void UserPressTab(bool backwards) {
-    QTest::keyClick(FocusedOrWindow(), backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused ? focused : ParentForNewControls(),
+                    backwards ? Qt::Key_Backtab : Qt::Key_Tab,
                     backwards ? Qt::ShiftModifier : Qt::NoModifier);
 }
 
@@ -117,15 +114,11 @@ bool IsControlEnabled(ControlId id) {
 }
 
 std::int32_t ControlItemCount(ControlId id) {
-    const ControlEntry* entry = FindControl(id);
-    return entry && entry->kind == ControlKind::DropDownList
-               ? static_cast<QComboBox*>(entry->widget.data())->count()
-               : 0;
+    const auto* list = qobject_cast<const QComboBox*>(ControlWidget(id));
+    return list ? list->count() : 0;
 }
 
 Text ControlItemText(ControlId id, std::int32_t index) {
-    const ControlEntry* entry = FindControl(id);
-    return entry && entry->kind == ControlKind::DropDownList
-               ? FromQt(static_cast<QComboBox*>(entry->widget.data())->itemText(index))
-               : Text{};
+    const auto* list = qobject_cast<const QComboBox*>(ControlWidget(id));
+    return list ? FromQt(list->itemText(index)) : Text{};
 }
