@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -23,22 +25,23 @@ constexpr const char* ControlStyle = "Fusion";
 // Every size of the program's picture that the build embeds.
 constexpr const char* ProgramIcons = ":/icons";
 
-// What Qt said while it tried to reach the display; shown only if that failed.
-std::string platformComplaint;
+// What Qt says while it opens the display: the first message says why, should that fail, and all
+// are passed on once it has worked.
+std::vector<std::pair<QtMsgType, QString>> startUpMessages;
 
 // Qt ends the process with abort() when it cannot open a display. Before that, say why in one
 // line and end with 1, as a program does that cannot run here.
 void ReportNoDisplay(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (platformComplaint.empty()) {
-        platformComplaint = message.toStdString();
+    if (type != QtFatalMsg) {
+        startUpMessages.emplace_back(type, message);
+        return;
     }
-    if (type == QtFatalMsg) {
-        const char* display = std::getenv("DISPLAY");
-        std::fprintf(stderr, "%s: no display to open (DISPLAY=\"%s\"): %s\n", ProgramName,
-                     display ? display : "", platformComplaint.c_str());
-        std::fflush(stderr);
-        std::_Exit(EXIT_FAILURE);
-    }
+    const char* display = std::getenv("DISPLAY");
+    const QString why = startUpMessages.empty() ? message : startUpMessages.front().second;
+    std::fprintf(stderr, "%s: no display to open (DISPLAY=\"%s\"): %s\n", ProgramName,
+                 display ? display : "", why.toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
 }
 
 } // namespace
@@ -53,6 +56,10 @@ void EnsureApplication() {
     const QtMessageHandler previous = qInstallMessageHandler(ReportNoDisplay);
     new QApplication(argumentCount, arguments);
     qInstallMessageHandler(previous);
+    for (const auto& [type, message] : startUpMessages) {
+        qt_message_output(type, QMessageLogContext(), message);
+    }
+    startUpMessages.clear();
     QApplication::setStyle(NewCompactStyle(ControlStyle));
     QFont font(ControlFontFamily);
     font.setPixelSize(ControlFontPixels);
