@@ -74,8 +74,9 @@ bool OpenMainWindow(int number, int x, int y, int width, int height, TextRef tit
     window->setWindowFlags(FrameOf(flags));
     window->setWindowTitle(ToQt(title));
     QRect inner(x, y, width, height);
-    if (flags & CentreOnScreenFlag) {
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QScreen* screenShown = QGuiApplication::primaryScreen();
+    if ((flags & CentreOnScreenFlag) && screenShown) {
+        const QRect screen = screenShown->geometry();
         inner.moveTo(std::max(screen.left(), screen.center().x() - width / 2),
                      std::max(screen.top(), screen.center().y() - height / 2));
     }
