@@ -9,8 +9,10 @@ CAN_RUN_32BIT := $(shell scripts/can-run-32bit >/dev/null 2>&1 && echo yes)
 ARCH ?= $(if $(CAN_RUN_32BIT),win32,win64)
 VERSION = $(shell sed -n '/^project/s/.*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
-.PHONY: all deps host win32 win64 fuzz-build bench-build build test test-windows run dist fuzz \
-	bench format clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps host linux win32 win64 fuzz-build bench-build build test test-windows run \
+	run-windows install dist fuzz bench format clean
 
 all: build
 
@@ -22,6 +24,11 @@ deps:
 host: deps
 	cmake -S . -B build/host -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DOAMCALC_SANITIZE=ON
 	cmake --build build/host -j $(JOBS)
+
+# The native program on the Qt control layer, optimised, with its tests on that layer.
+linux: deps
+	cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Release -DOAMCALC_LAYER=qt
+	cmake --build build/linux -j $(JOBS)
 
 # The Windows program and its test programs, cross-compiled for 32-bit and for 64-bit Windows from
 # the same sources.
@@ -46,12 +53,13 @@ bench-build: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DOAMCALC_BENCH=ON
 	cmake --build build/bench -j $(JOBS) --target codec_bench
 
-build: host win32 win64
+build: host linux win32 win64
 
 test: build fuzz-build dist
 	tests/package/check_dist dist/oamcalc-$(VERSION)-windows.zip $(VERSION)
 	ctest --test-dir build/fuzz --output-on-failure
 	ctest --test-dir build/host --output-on-failure
+	ctest --test-dir build/linux --output-on-failure
 	@$(MAKE) --no-print-directory test-windows
 
 # Every Windows tree this machine can run goes under Wine; the 64-bit one last, so the run ends
@@ -66,15 +74,24 @@ test-windows:
 	fi
 	scripts/with-wine win64 ctest --test-dir build/win64 --output-on-failure
 
-run: $(ARCH)
+# The native program; the Windows one under Wine with run-windows.
+run: linux
+	@scripts/run-native
+
+run-windows: $(ARCH)
 	@scripts/run-program $(ARCH)
+
+install: linux
+	cmake --install build/linux --prefix $(PREFIX)
 
 # Both programs and both command-line companions, named by architecture, in one zip.
 dist: win32 win64
 	@scripts/make-dist $(VERSION)
 
-# One table: the codec natively, then start-up, response, idle use and memory under Wine.
-bench: bench-build $(ARCH)
+# The tables: the codec natively, then start-up, response, idle use and memory of the native
+# program and of the Windows one under Wine.
+bench: bench-build $(ARCH) linux
+	cmake --build build/linux -j $(JOBS) --target native_bench
 	@scripts/bench $(ARCH)
 
 # Each fuzzer for FUZZ_SECONDS, growing its corpus in the build tree from the committed seeds.

@@ -1,0 +1,68 @@
+// The behaviour suite on the Qt layer, drawn off screen. What a person does arrives at once, as
+// QTest delivers it, so the loop runs until nothing is pending; a message box is answered from a
+// timer, as the box holds the program's loop until it is closed.
+#include "tests/behaviour/layer_under_test.h"
+
+#include "runtime/qt/layer.h"
+#include "tests/support/user.h"
+#include "ui/event_loop.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int PassesBeforeGivingUp = 1000;
+constexpr int LookEveryMilliseconds = 10;
+
+} // namespace
+
+void RunUntilQuiet() {
+    for (int pass = 0; pass < PassesBeforeGivingUp; ++pass) {
+        if (RunPass() == NoEvent) {
+            return;
+        }
+    }
+    ADD_FAILURE() << "the loop never ran out of events";
+}
+
+// The person reads the box, checks that the window behind it takes no click, and presses OK.
+std::vector<SeenBox> BoxesShownWhile(const std::function<void()>& action) {
+    std::vector<SeenBox> seen;
+    QTimer person;
+    QObject::connect(&person, &QTimer::timeout, [&seen] {
+        QMessageBox* box = nullptr;
+        for (QWidget* shown : QApplication::topLevelWidgets()) {
+            box = box ? box : qobject_cast<QMessageBox*>(shown->isVisible() ? shown : nullptr);
+        }
+        if (!box) {
+            return;
+        }
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box->buttons().size(), 1);
+        // A click on "Calculate OAM" through the window system, which the box must hold back.
+        QWidget* window = ParentForNewControls();
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          ControlWidget(CalculateOamButton)->geometry().center());
+        seen.push_back({FromQt(box->windowTitle()), FromQt(box->text())});
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    person.start(LookEveryMilliseconds);
+    action();
+    return seen;
+}
+
+Text ShownTitle() {
+    return FromQt(ParentForNewControls()->windowTitle());
+}
+
+// The timer fires in the program's first wait for the platform, when its window is up.
+void CloseWindowOnceWaiting() {
+    EnsureApplication();
+    QTimer::singleShot(0, UserCloseWindow);
+}

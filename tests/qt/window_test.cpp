@@ -1,0 +1,123 @@
+// What only the Qt layer can show: the window as drawn against its committed description (its
+// texts, items and enabling the behaviour suite compares through the layer, which reads them from
+// these widgets), every label's whole text in the chosen font, and the loop asleep while nothing
+// happens.
+#include "runtime/qt/layer.h"
+#include "tests/behaviour/layer_under_test.h"
+#include "tests/support/fresh_window.h"
+#include "tests/support/window_description.h"
+
+#include <QDir>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+#include <limits>
+
+namespace {
+
+constexpr int TwoLineLabelHeight = 30; // a lower label holds one line
+
+int LinesFitting(int height) {
+    return height >= TwoLineLabelHeight ? 2 : 1;
+}
+
+// Whether a label's text, wrapped at `width`, is whole within its height and the lines it may hold.
+bool TextFits(const QLabel* label, int width) {
+    const QFontMetrics metrics(label->font());
+    const QRect needed =
+        metrics.boundingRect(QRect(0, 0, width, std::numeric_limits<int>::max() / 2),
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
+    const int lines = (needed.height() - metrics.height()) / metrics.lineSpacing() + 1;
+    return needed.width() <= width && needed.height() <= label->height() &&
+           lines <= LinesFitting(label->height());
+}
+
+void ExpectDrawnAsDescribed(QWidget* window) {
+    const WindowDescription described = ReadWindowDescription();
+    EXPECT_EQ(window->windowTitle().toStdString(), described.title);
+    EXPECT_EQ(window->size(), QSize(described.innerWidth, described.innerHeight));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the window cannot be resized";
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMinMaxButtonsHint);
+    EXPECT_FALSE(window->windowIcon().availableSizes().isEmpty()) << "no icon";
+    for (const DescribedControl& c : described.controls) {
+        SCOPED_TRACE("control " + std::to_string(c.id));
+        const QWidget* control = ControlWidget(c.id);
+        ASSERT_NE(control, nullptr);
+        QRect drawn = control->geometry();
+        if (const auto* label = qobject_cast<const QLabel*>(control)) {
+            // Wider only where the described width cannot hold the text.
+            if (drawn.width() > c.width) {
+                EXPECT_FALSE(TextFits(label, c.width));
+                drawn.setWidth(c.width);
+            }
+        }
+        EXPECT_EQ(drawn, QRect(c.x, c.y, c.width, c.height));
+        EXPECT_EQ(control->isEnabled(), !c.disabled);
+    }
+    QDir().mkpath(OAMCALC_SCREENSHOTS);
+    EXPECT_TRUE(window->grab().save(OAMCALC_SCREENSHOTS "/window.png"));
+}
+
+TEST(QtWindow, IsDrawnAsDescribed) {
+    OpenFreshWindow();
+    ExpectDrawnAsDescribed(ParentForNewControls());
+    StopControls();
+}
+
+TEST(QtWindow, EveryLabelShowsItsWholeTextAndNoControlsOverlap) {
+    OpenFreshWindow();
+    std::vector<const QWidget*> controls;
+    for (ControlId id = FirstControl; id <= LastControl; ++id) {
+        controls.push_back(ControlWidget(id));
+        if (const auto* label = qobject_cast<const QLabel*>(controls.back())) {
+            SCOPED_TRACE(label->text().toStdString());
+            EXPECT_EQ(QFontInfo(label->font()).family(), label->font().family()) << "font missing";
+            EXPECT_TRUE(TextFits(label, label->width()));
+        }
+    }
+    for (const QWidget* a : controls) {
+        for (const QWidget* b : controls) {
+            const QRect ra = a->geometry();
+            const QRect rb = b->geometry();
+            // A frame holds its controls whole; anything else that meets another overlaps it.
+            EXPECT_TRUE(a == b || !ra.intersects(rb) || ra.contains(rb) || rb.contains(ra))
+                << ControlHolding(a) << " overlaps " << ControlHolding(b);
+        }
+    }
+    StopControls();
+}
+
+double ProcessorSeconds() {
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+TEST(QtLoop, SleepsUntilThePersonActsAndKeepsWhatTheyDidForTheNextPoll) {
+    using namespace std::chrono;
+    constexpr auto PersonActsAfter = milliseconds(300);
+    constexpr double MostProcessorSeconds = 0.05;
+    OpenFreshWindow();
+    RunUntilQuiet();
+    QTimer::singleShot(PersonActsAfter, [] { UserPickItem(ObjModeCombo, 2); });
+    const auto start = steady_clock::now();
+    const double processorBefore = ProcessorSeconds();
+    do {
+        WaitForPlatform();
+    } while (steady_clock::now() - start < PersonActsAfter);
+    EXPECT_LT(ProcessorSeconds() - processorBefore, MostProcessorSeconds) << "the wait spun";
+    bool picked = false;
+    for (EventKind kind = PollEvent(); kind != NoEvent; kind = PollEvent()) {
+        picked = picked || (kind == ControlEvent && EventControl() == ObjModeCombo);
+    }
+    EXPECT_TRUE(picked);
+    EXPECT_EQ(GetControlState(ObjModeCombo), 2);
+    StopControls();
+}
+
+} // namespace
