@@ -58,6 +58,7 @@ TEST_F(StartedWindow, IsTheDescribedWindowCentredOnTheScreen) {
             // The arrows take the right end of the field, half its height wide.
             ++windows;
             wanted[2] -= c.height / 2;
+            EXPECT_EQ(IsWindowEnabled(Arrows(program, c.id)) != 0, !GreyedAfterTheFirstPass(c.id));
             EXPECT_EQ(Placed(Arrows(program, c.id)),
                       std::vector<LONG>({wanted[2], c.y, c.x + c.width, c.y + c.height}));
             EXPECT_EQ(Ask(Arrows(program, c.id), UDM_GETRANGE), MAKELONG(c.maximum, c.minimum))
