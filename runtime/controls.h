@@ -73,7 +73,17 @@ constexpr EventKind WindowSizedEvent = 5;
 constexpr EventKind WindowActivatedEvent = 13104;
 constexpr EventKind RepaintEvent = 15;
 
-// Event types the layer makes itself; the others are the platform's notification codes.
+// Event types: the notification codes of the Windows controls, which every layer gives at the same
+// moments, and the types the layers make themselves.
+constexpr std::int32_t ButtonClickedType = 0;        // BN_CLICKED
+constexpr std::int32_t ListSelectionType = 1;        // CBN_SELCHANGE
+constexpr std::int32_t ListFocusGainedType = 3;      // CBN_SETFOCUS
+constexpr std::int32_t ListFocusLostType = 4;        // CBN_KILLFOCUS
+constexpr std::int32_t ListOpenedType = 7;           // CBN_DROPDOWN
+constexpr std::int32_t ListClosedType = 8;           // CBN_CLOSEUP
+constexpr std::int32_t FieldFocusGainedType = 0x100; // EN_SETFOCUS
+constexpr std::int32_t FieldFocusLostType = 0x200;   // EN_KILLFOCUS
+constexpr std::int32_t FieldChangedType = 0x300;     // EN_CHANGE
 constexpr std::int32_t FocusGainedType = 14000;
 constexpr std::int32_t FocusLostType = 14001;
 constexpr std::int32_t SpinUpType = 1;

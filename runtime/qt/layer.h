@@ -22,18 +22,6 @@ struct ControlEntry {
     std::uint32_t order = 0; // creation sequence, for Tab
 };
 
-// The notification codes of the Windows controls, kept as the events' types so that the program
-// sees the same events on either platform.
-constexpr std::int32_t ButtonClickedType = 0;        // BN_CLICKED
-constexpr std::int32_t ListSelectionType = 1;        // CBN_SELCHANGE
-constexpr std::int32_t ListFocusGainedType = 3;      // CBN_SETFOCUS
-constexpr std::int32_t ListFocusLostType = 4;        // CBN_KILLFOCUS
-constexpr std::int32_t ListOpenedType = 7;           // CBN_DROPDOWN
-constexpr std::int32_t ListClosedType = 8;           // CBN_CLOSEUP
-constexpr std::int32_t FieldFocusGainedType = 0x100; // EN_SETFOCUS
-constexpr std::int32_t FieldFocusLostType = 0x200;   // EN_KILLFOCUS
-constexpr std::int32_t FieldChangedType = 0x300;     // EN_CHANGE
-
 // Control table (control_table.cpp).
 const ControlEntry* FindControl(ControlId id); // nullptr when the number names no control
 QWidget* ControlWidget(ControlId id);

@@ -9,14 +9,6 @@ using namespace headless;
 
 namespace {
 
-// The platform's notification codes, carried as the event's type.
-constexpr std::int32_t ButtonClicked = 0;        // BN_CLICKED
-constexpr std::int32_t ListSelectionChange = 1;  // CBN_SELCHANGE
-constexpr std::int32_t ListFocusGained = 3;      // CBN_SETFOCUS
-constexpr std::int32_t FieldFocusGained = 0x100; // EN_SETFOCUS
-constexpr std::int32_t FieldFocusLost = 0x200;   // EN_KILLFOCUS
-constexpr std::int32_t FieldChanged = 0x300;     // EN_CHANGE
-
 // The platform messages that carry the actions.
 constexpr EventKind MouseButtonUp = 514;
 constexpr EventKind KeyPressed = 256;
@@ -45,7 +37,7 @@ Message MoveFocus(ControlId id) {
     if (layer.focused) {
         if (Control* old = FindControl(*layer.focused)) {
             if (IsField(*old)) {
-                message.built = ControlEventFor(*layer.focused, FieldFocusLost);
+                message.built = ControlEventFor(*layer.focused, FieldFocusLostType);
             }
             if (old->kind == Kind::TextField) {
                 message.queued.push_back(ControlEventFor(*layer.focused, FocusLostType));
@@ -58,10 +50,10 @@ Message MoveFocus(ControlId id) {
     layer.focused = id;
     Control* now = FindControl(id);
     if (now && IsField(*now)) {
-        message.built = ControlEventFor(id, FieldFocusGained);
+        message.built = ControlEventFor(id, FieldFocusGainedType);
     }
     if (now && now->kind == Kind::DropDownList) {
-        message.built = ControlEventFor(id, ListFocusGained);
+        message.built = ControlEventFor(id, ListFocusGainedType);
     }
     if (now && now->kind == Kind::TextField) {
         message.queued.push_back(ControlEventFor(id, FocusGainedType));
@@ -82,7 +74,7 @@ void UserPickItem(ControlId id, std::int32_t index) {
         return;
     }
     list->selected = index;
-    Deliver(Message{MouseButtonUp, ControlEventFor(id, ListSelectionChange), {}});
+    Deliver(Message{MouseButtonUp, ControlEventFor(id, ListSelectionType), {}});
 }
 
 void UserTypeText(ControlId id, TextRef text) {
@@ -91,7 +83,7 @@ void UserTypeText(ControlId id, TextRef text) {
         return;
     }
     field->text = (field->flags & UpperCaseFlag) ? UpperCase(text) : Text(text.chars);
-    Deliver(Message{KeyPressed, ControlEventFor(id, FieldChanged), {}});
+    Deliver(Message{KeyPressed, ControlEventFor(id, FieldChangedType), {}});
 }
 
 void UserClickSpinArrow(ControlId id, bool up) {
@@ -103,7 +95,7 @@ void UserClickSpinArrow(ControlId id, bool up) {
     SetControlState(id, before + (up ? 1 : -1));
     Message message{MouseButtonUp, std::nullopt, {}};
     if (spin->position != before) {
-        message.built = ControlEventFor(id, FieldChanged);
+        message.built = ControlEventFor(id, FieldChangedType);
     }
     message.queued.push_back(ControlEventFor(id, up ? SpinUpType : SpinDownType));
     Deliver(message);
@@ -115,7 +107,7 @@ void UserPressButton(ControlId id) {
         return;
     }
     Deliver(MoveFocus(id));
-    Deliver(Message{MouseButtonUp, ControlEventFor(id, ButtonClicked), {}});
+    Deliver(Message{MouseButtonUp, ControlEventFor(id, ButtonClickedType), {}});
 }
 
 void UserFocusControl(ControlId id) {
