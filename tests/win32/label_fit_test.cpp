@@ -1,5 +1,5 @@
-// How the platform draws the window: the program's icon, the button-face background, the class
-// name other programs find it by, and the labels in the dialog font.
+// How the platform makes the window: the program's icon, the button-face background, the class
+// name other programs find it by, a spin field's two windows, and the labels in the dialog font.
 //
 // The window's labels were laid out in the dialog font as Windows draws it: MS Sans Serif 8 pt.
 // With that font each label's text fits its rectangle (one line in 20 px, two in 30 px), but for
@@ -29,6 +29,13 @@ TEST_F(TheWindow, CarriesTheProgramIconTheButtonFaceAndItsClassName) {
     EXPECT_EQ(GetClassLongPtrA(window, GCLP_HBRBACKGROUND),
               static_cast<ULONG_PTR>(COLOR_BTNFACE + 1));
     EXPECT_TRUE(HasClass(window, "WindowClass_0"));
+}
+
+// A spin field is two windows here; a control made under its number takes both away.
+TEST_F(TheWindow, AControlMadeUnderASpinFieldsNumberTakesBothItsWindowsAway) {
+    const HWND arrows = FindControl(PaletteNumberSpin)->arrows;
+    ASSERT_TRUE(CreateTextLabel(PaletteNumberSpin, 0, 0, 10, 10, "x"));
+    EXPECT_FALSE(IsWindow(arrows));
 }
 
 TEST_F(LabelFit, EveryLabelThatFitsOnWindowsShowsItsWholeText) {
