@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <ctime>
+#include <chrono>
 
 namespace {
 
@@ -35,9 +35,9 @@ class FrameWatch : public QObject {
 } // namespace
 
 double MonotonicMilliseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) * 1e-6;
+    // The steady clock is the system's monotonic one, so the measuring process reads the same.
+    using Milliseconds = std::chrono::duration<double, std::milli>;
+    return Milliseconds(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 void StampFrames(std::function<void(double)> afterFrame) {
