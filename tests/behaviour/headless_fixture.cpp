@@ -14,12 +14,7 @@ constexpr int PassesBeforeGivingUp = 100;
 } // namespace
 
 void RunUntilQuiet() {
-    for (int pass = 0; pass < PassesBeforeGivingUp; ++pass) {
-        if (RunPass() == NoEvent) {
-            return;
-        }
-    }
-    ADD_FAILURE() << "the loop never ran out of events";
+    RunUntilNothingPending(PassesBeforeGivingUp);
 }
 
 std::vector<SeenBox> BoxesShownWhile(const std::function<void()>& action) {

@@ -23,12 +23,7 @@ constexpr int LookEveryMilliseconds = 10;
 } // namespace
 
 void RunUntilQuiet() {
-    for (int pass = 0; pass < PassesBeforeGivingUp; ++pass) {
-        if (RunPass() == NoEvent) {
-            return;
-        }
-    }
-    ADD_FAILURE() << "the loop never ran out of events";
+    RunUntilNothingPending(PassesBeforeGivingUp);
 }
 
 // The person reads the box, checks that the window behind it takes no click, and presses OK.
