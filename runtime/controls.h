@@ -1,7 +1,7 @@
 // The control layer: the window and every control addressed by a small number, their states and
-// texts, events fetched one at a time without waiting, and the message box. Two implementations
-// keep the same rules: runtime/win32 over the platform's windowing, tests/support/headless in
-// memory, for native tests.
+// texts, events fetched one at a time without waiting, and the message box. Each platform folder
+// (runtime/win32, runtime/qt) implements these over its own windowing, on the control table and
+// event queue that all of them share (runtime/control_table.h, runtime/event_queue.h).
 //
 // No operation reports an error: a number that names no control reads as 0 or the empty text and
 // ignores writes. The program's own changes (SetControlState, SetControlText, DisableControl,
@@ -60,6 +60,14 @@ enum ControlName : ControlId {
 };
 
 constexpr int MainWindow = 0;
+
+// The six kinds of control the layer makes.
+enum class ControlKind { TextLabel, TextField, Button, Frame, SpinField, DropDownList };
+
+// A control's place in the window's inner area, in pixels.
+struct ControlBox {
+    int x, y, width, height;
+};
 
 // Event kinds that PollEvent gives. Closing, moving, sizing and repainting carry the numbers of the
 // platform's own messages (WM_CLOSE, WM_MOVE, WM_SIZE, WM_PAINT); the control and activation

@@ -11,7 +11,7 @@ constexpr std::int32_t CreatedMinimum = 0;
 constexpr std::int32_t CreatedMaximum = 10;
 constexpr std::int32_t FirstState = 0;
 
-using Kind = ControlRowKind;
+using Kind = ControlKind;
 
 void CreateControl(const ControlRow& row) {
     const auto [x, y, width, height] = row.box;

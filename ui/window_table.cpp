@@ -14,7 +14,7 @@ constexpr const char* ObjShapeItems[] = {"Square", "Horizontal", "Vertical", "Pr
 constexpr const char* FlipItems[] = {"Normal", "Mirrored"};
 constexpr const char* PriorityItems[] = {"Highest", "High", "Low", "Lowest"};
 
-using enum ControlRowKind;
+using enum ControlKind;
 
 // Like a resource script: one control per line, its number, kind and box, then what it holds.
 // The size list holds four sizes per shape, in shape order: the size list and the shape list

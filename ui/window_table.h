@@ -14,13 +14,7 @@ constexpr int MainWindowTop = 62;
 constexpr int MainWindowClientWidth = 840;
 constexpr int MainWindowClientHeight = 380;
 
-enum class ControlRowKind { TextLabel, TextField, Button, Frame, SpinField, DropDownList };
-
 using ControlItems = std::span<const char* const>;
-
-struct ControlBox {
-    int x, y, width, height;
-};
 
 // What a control holds beyond its place; each kind uses its own part.
 struct ControlHolds {
@@ -33,7 +27,7 @@ struct ControlHolds {
 
 struct ControlRow {
     ControlId id;
-    ControlRowKind kind;
+    ControlKind kind;
     ControlBox box;
     ControlHolds holds;
 };

@@ -34,19 +34,19 @@ struct ChildLook {
     DWORD extendedStyle;
 };
 
-ChildLook LookOf(ControlRowKind kind) {
+ChildLook LookOf(ControlKind kind) {
     switch (kind) {
-    case ControlRowKind::TextLabel:
+    case ControlKind::TextLabel:
         return {"Static", WS_GROUP | SS_LEFT, 0};
-    case ControlRowKind::TextField:
+    case ControlKind::TextField:
         return {"Edit", WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL | ES_UPPERCASE, WS_EX_CLIENTEDGE};
-    case ControlRowKind::Button:
+    case ControlKind::Button:
         return {"Button", WS_GROUP | WS_TABSTOP | BS_PUSHBUTTON, 0};
-    case ControlRowKind::Frame:
+    case ControlKind::Frame:
         return {"Button", WS_GROUP | BS_GROUPBOX, 0};
-    case ControlRowKind::SpinField:
+    case ControlKind::SpinField:
         return {"EDIT", WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case ControlRowKind::DropDownList:
+    case ControlKind::DropDownList:
         return {"ComboBox", WS_BORDER | WS_VSCROLL | WS_GROUP | WS_TABSTOP | CBS_DROPDOWNLIST, 0};
     }
     return {"Static", 0, 0};
@@ -93,8 +93,8 @@ void FillList(HWND list, const ControlRow& row) {
 void CreateControl(HWND parent, const ControlRow& row, HFONT font) {
     const ChildLook look = LookOf(row.kind);
     const DWORD disabled = row.holds.startsDisabled ? WS_DISABLED : 0;
-    const bool isList = row.kind == ControlRowKind::DropDownList;
-    const bool isSpin = row.kind == ControlRowKind::SpinField;
+    const bool isList = row.kind == ControlKind::DropDownList;
+    const bool isSpin = row.kind == ControlKind::SpinField;
     // A spin field's arrows take the right half of its height off its text part.
     const int width = isSpin ? row.box.width - row.box.height / 2 : row.box.width;
     const HWND child = Child(parent, look.platformClass, row.holds.text, look.style | disabled,

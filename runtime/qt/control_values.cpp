@@ -10,7 +10,7 @@ namespace {
 template <typename Widget>
 Widget* ControlAs(ControlId id, ControlKind kind) {
     const ControlEntry* entry = FindControl(id);
-    return entry && entry->kind == kind ? static_cast<Widget*>(entry->widget.data()) : nullptr;
+    return entry && entry->kind == kind ? static_cast<Widget*>(WidgetOf(*entry)) : nullptr;
 }
 
 LayerSpinBox* SpinField(ControlId id) {
@@ -48,7 +48,7 @@ Text GetControlText(ControlId id) {
     if (!entry) {
         return {};
     }
-    QWidget* widget = entry->widget.data();
+    QWidget* widget = WidgetOf(*entry);
     switch (entry->kind) {
     case ControlKind::TextLabel:
         return FromQt(static_cast<QLabel*>(widget)->text());
@@ -71,12 +71,12 @@ void SetControlText(ControlId id, TextRef text) {
     if (!entry) {
         return;
     }
-    QWidget* widget = entry->widget.data();
+    QWidget* widget = WidgetOf(*entry);
     BeginOwnChange();
     switch (entry->kind) {
     case ControlKind::TextLabel:
         static_cast<QLabel*>(widget)->setText(ToQt(text));
-        SetNeededWidth(id, NeededLabelWidth(widget, entry->box));
+        NoteNeededLabelWidth(widget, BoxOf(*entry));
         FitLabels();
         break;
     case ControlKind::TextField:

@@ -17,9 +17,12 @@ bool Create(ControlId id, ControlKind kind, QRect box, MakeWidget make) {
     BeginOwnChange();
     QWidget* widget = make(parent);
     widget->setGeometry(box);
-    RecordControl(id, widget, kind, box);
+    delete ControlWidget(id);
+    RecordControl(id, widget, kind, {box.x(), box.y(), box.width(), box.height()});
+    // A widget also goes with its window, and its number is free again then.
+    QObject::connect(widget, &QObject::destroyed, [id, widget] { ForgetControl(id, widget); });
     if (kind == ControlKind::TextLabel) {
-        SetNeededWidth(id, NeededLabelWidth(widget, box));
+        NoteNeededLabelWidth(widget, box);
     }
     FitLabels();
     widget->show();
@@ -56,7 +59,7 @@ bool CreateButton(ControlId id, int x, int y, int width, int height, TextRef tex
     return Create(id, ControlKind::Button, {x, y, width, height}, [id, text](QWidget* parent) {
         auto* button = new QPushButton(ToQt(text), parent);
         QObject::connect(button, &QPushButton::clicked,
-                         [id] { QueueEvent(ControlEvent, id, ButtonClickedType); });
+                         [id] { ReportControlEvent(id, ButtonClickedType); });
         return button;
     });
 }
@@ -80,4 +83,14 @@ bool CreateSpinField(ControlId id, int x, int y, int width, int height, std::int
 bool CreateDropDownList(ControlId id, int x, int y, int width, int height) {
     return Create(id, ControlKind::DropDownList, {x, y, width, height},
                   [id](QWidget* parent) { return new LayerComboBox(id, parent); });
+}
+
+ControlId ControlHolding(const QWidget* widget) {
+    for (const ControlId id : ControlsInCreationOrder()) {
+        const QWidget* control = ControlWidget(id);
+        if (widget && (control == widget || control->isAncestorOf(widget))) {
+            return id;
+        }
+    }
+    return -1;
 }

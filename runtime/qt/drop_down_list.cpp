@@ -14,12 +14,12 @@ constexpr int OpenedListItems = 20;
 LayerComboBox::LayerComboBox(ControlId id, QWidget* parent) : QComboBox(parent), id(id) {
     setMaxVisibleItems(OpenedListItems);
     connect(this, &QComboBox::currentIndexChanged,
-            [id] { QueueEvent(ControlEvent, id, ListSelectionType); });
+            [id] { ReportControlEvent(id, ListSelectionType); });
 }
 
 void LayerComboBox::showPopup() {
     open = true;
-    QueueEvent(ControlEvent, id, ListOpenedType);
+    ReportControlEvent(id, ListOpenedType);
     QComboBox::showPopup();
 }
 
@@ -27,7 +27,7 @@ void LayerComboBox::hidePopup() {
     QComboBox::hidePopup();
     if (open) {
         open = false;
-        QueueEvent(ControlEvent, id, ListClosedType);
+        ReportControlEvent(id, ListClosedType);
     }
 }
 

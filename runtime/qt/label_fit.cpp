@@ -13,6 +13,8 @@ namespace {
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 // Wider than the window: the search for a width that holds the text ends here.
 constexpr int WidestLabel = 1000;
+// Where a label keeps the width its text needs, measured once per text.
+constexpr const char* NeededWidthProperty = "neededWidth";
 
 bool TextFits(const QFontMetrics& metrics, const QString& text, int width, int height) {
     const QRect needed = metrics.boundingRect(
@@ -23,14 +25,16 @@ bool TextFits(const QFontMetrics& metrics, const QString& text, int width, int h
 // How far a label at `box` may reach: the left edge of the nearest control beside it to the
 // right, or the inner edge of the frame around it.
 int RoomFor(const ControlEntry& label, int windowWidth) {
-    const QRect box = label.box;
+    const QRect box = BoxOf(label);
     int room = windowWidth - box.x();
-    for (const ControlEntry& other : ControlsInCreationOrder()) {
-        if (other.widget == label.widget) {
+    for (const ControlId id : ControlsInCreationOrder()) {
+        const ControlEntry& other = *FindControl(id);
+        if (other.handle == label.handle) {
             continue;
         }
         // Labels stand in with their own rectangles, so that no widening takes room from another.
-        const QRect r = other.kind == ControlKind::TextLabel ? other.box : other.widget->geometry();
+        const QRect r =
+            other.kind == ControlKind::TextLabel ? BoxOf(other) : WidgetOf(other)->geometry();
         if (r.contains(box)) {
             room = std::min(room, r.right() - box.x());
         } else if (r.x() > box.x() && r.top() <= box.bottom() && r.bottom() >= box.top()) {
@@ -42,15 +46,17 @@ int RoomFor(const ControlEntry& label, int windowWidth) {
 
 } // namespace
 
-int NeededLabelWidth(const QWidget* label, QRect box) {
+void NoteNeededLabelWidth(QWidget* label, QRect box) {
     const QString text = static_cast<const QLabel*>(label)->text();
     const QFontMetrics metrics = label->fontMetrics();
+    int needed = box.width();
     for (int width = box.width(); width < WidestLabel; ++width) {
         if (TextFits(metrics, text, width, box.height())) {
-            return width;
+            needed = width;
+            break;
         }
     }
-    return box.width();
+    label->setProperty(NeededWidthProperty, needed);
 }
 
 void FitLabels() {
@@ -58,12 +64,15 @@ void FitLabels() {
     if (!window) {
         return;
     }
-    for (const ControlEntry& entry : ControlsInCreationOrder()) {
-        if (entry.kind != ControlKind::TextLabel || entry.widget->parentWidget() != window) {
+    for (const ControlId id : ControlsInCreationOrder()) {
+        const ControlEntry& entry = *FindControl(id);
+        QWidget* label = WidgetOf(entry);
+        if (entry.kind != ControlKind::TextLabel || label->parentWidget() != window) {
             continue;
         }
-        const int room = RoomFor(entry, window->width());
-        const int width = std::max(entry.box.width(), std::min(entry.neededWidth, room));
-        entry.widget->setGeometry(entry.box.x(), entry.box.y(), width, entry.box.height());
+        const int needed = label->property(NeededWidthProperty).toInt();
+        const int width =
+            std::max(entry.box.width, std::min(needed, RoomFor(entry, window->width())));
+        label->setGeometry(entry.box.x, entry.box.y, width, entry.box.height);
     }
 }

@@ -1,44 +1,40 @@
-// What the files of the Qt control layer share: the control table, the window, the event queue
-// and the guard that keeps the program's own changes silent. Only runtime/qt, its tests and its
+// What the files of the Qt control layer share: the widgets behind the shared control table, the
+// window, and how a widget's report becomes an event. Only runtime/qt, its tests and its
 // benchmark peers include this.
 #pragma once
 
+#include "runtime/control_table.h"
 #include "runtime/controls.h"
+#include "runtime/event_queue.h"
 
-#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
 #include <cstdint>
-#include <vector>
 
-enum class ControlKind { TextLabel, TextField, Button, Frame, SpinField, DropDownList };
+// The widget behind a control; nullptr when the number names no control.
+inline QWidget* WidgetOf(const ControlEntry& entry) {
+    return static_cast<QWidget*>(entry.handle);
+}
+inline QWidget* ControlWidget(ControlId id) {
+    return static_cast<QWidget*>(ControlHandle(id));
+}
+// The rectangle the window asked for; a label may be drawn wider.
+inline QRect BoxOf(const ControlEntry& entry) {
+    return {entry.box.x, entry.box.y, entry.box.width, entry.box.height};
+}
 
-struct ControlEntry {
-    QPointer<QWidget> widget; // empties itself when the widget goes with its window
-    ControlKind kind = ControlKind::TextLabel;
-    QRect box;               // the rectangle asked for; a label may be drawn wider
-    int neededWidth = 0;     // a label's narrowest width that shows its whole text
-    std::uint32_t order = 0; // creation sequence, for Tab
-};
-
-// Control table (control_table.cpp).
-const ControlEntry* FindControl(ControlId id); // nullptr when the number names no control
-QWidget* ControlWidget(ControlId id);
-void RecordControl(ControlId id, QWidget* widget, ControlKind kind, QRect box);
-void SetNeededWidth(ControlId id, int width);
-std::vector<ControlEntry> ControlsInCreationOrder();
-ControlId ControlHolding(const QWidget* widget); // the control that is or holds it; -1 for none
-void ClearControlTable();
+// The control that is or holds the widget (a spin field holds its number part); -1 for none.
+ControlId ControlHolding(const QWidget* widget);
 
 // The window (window.cpp).
 QWidget* ParentForNewControls();
-void MoveFocusAmongControls(bool forward);
 void CloseAllWindows();
 
-// Labels (label_fit.cpp): the narrowest width that shows a label's text in its height, and every
-// label widened to it as far as the controls to its right allow.
-int NeededLabelWidth(const QWidget* label, QRect box);
+// Labels (label_fit.cpp): a label's narrowest width that shows its text in its height, noted
+// whenever the text changes, and every label widened to it as far as the controls to its right
+// allow.
+void NoteNeededLabelWidth(QWidget* label, QRect box);
 void FitLabels();
 
 // Start-up (startup.cpp): the application object, made once per process. Without a display the
@@ -49,14 +45,10 @@ void EnsureApplication();
 class QStyle;
 QStyle* NewCompactStyle(const char* base);
 
-// Events (events.cpp). Everything a control reports is queued, to be given one at a time.
-void QueueEvent(EventKind kind, ControlId control, std::int32_t type);
-void ResetEvents();
-
-// While the layer carries out a change the program asked for, whatever the widgets report about
-// it is dropped. Calls nest.
-void BeginOwnChange();
-void EndOwnChange();
+// Everything a control reports is queued, to be given one at a time.
+inline void ReportControlEvent(ControlId id, std::int32_t type) {
+    QueueEvent(ControlEvent, id, MainWindow, type);
+}
 
 inline QString ToQt(TextRef text) {
     return QString::fromUtf8(text.chars.data(), static_cast<qsizetype>(text.chars.size()));

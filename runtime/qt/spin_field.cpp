@@ -24,8 +24,7 @@ LayerSpinBox::LayerSpinBox(ControlId id, QWidget* parent) : QSpinBox(parent), id
     // The number is read from the text when asked for, as the Windows arrows do, not on every key.
     setKeyboardTracking(false);
     setAlignment(Qt::AlignRight);
-    connect(lineEdit(), &QLineEdit::textEdited,
-            [id] { QueueEvent(ControlEvent, id, FieldChangedType); });
+    connect(lineEdit(), &QLineEdit::textEdited, [id] { ReportControlEvent(id, FieldChangedType); });
 }
 
 std::int32_t LayerSpinBox::Position() {
@@ -57,9 +56,9 @@ void LayerSpinBox::stepBy(int steps) {
     const std::int32_t before = Position();
     QSpinBox::stepBy(steps);
     if (value() != before) {
-        QueueEvent(ControlEvent, id, FieldChangedType);
+        ReportControlEvent(id, FieldChangedType);
     }
-    QueueEvent(ControlEvent, id, steps > 0 ? SpinUpType : SpinDownType);
+    ReportControlEvent(id, steps > 0 ? SpinUpType : SpinDownType);
 }
 
 void LayerSpinBox::focusInEvent(QFocusEvent* event) {

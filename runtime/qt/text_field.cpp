@@ -22,7 +22,7 @@ QValidator* NewUpperCaseValidator(QObject* parent) {
 }
 
 LayerLineEdit::LayerLineEdit(ControlId id, QWidget* parent) : QLineEdit(parent), id(id) {
-    connect(this, &QLineEdit::textEdited, [id] { QueueEvent(ControlEvent, id, FieldChangedType); });
+    connect(this, &QLineEdit::textEdited, [id] { ReportControlEvent(id, FieldChangedType); });
 }
 
 // The text field reports its focus twice, in the layer's own types and as the field's

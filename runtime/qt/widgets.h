@@ -66,6 +66,6 @@ class LayerComboBox : public QComboBox {
 inline void ReportFocusChange(const QFocusEvent* event, ControlId id, std::int32_t gainedType,
                               std::int32_t lostType) {
     if (event->reason() != Qt::PopupFocusReason) {
-        QueueEvent(ControlEvent, id, event->gotFocus() ? gainedType : lostType);
+        ReportControlEvent(id, event->gotFocus() ? gainedType : lostType);
     }
 }

@@ -1,4 +1,5 @@
-// The window: OpenMainWindow, its close box and frame events, and Tab over the controls.
+// The window: OpenMainWindow, and its close box and frame events. Tab follows Qt's own focus
+// chain, which is the order the controls were made in.
 #include "runtime/qt/layer.h"
 
 #include <QApplication>
@@ -16,21 +17,16 @@ class LayerWindow : public QWidget {
   protected:
     // The window stays; closing it is the program's decision.
     void closeEvent(QCloseEvent* event) override {
-        QueueEvent(CloseEvent, number, 0);
+        QueueEvent(CloseEvent, number, number, 0);
         event->ignore();
     }
-    void moveEvent(QMoveEvent*) override { QueueEvent(WindowMovedEvent, number, 0); }
-    void resizeEvent(QResizeEvent*) override { QueueEvent(WindowSizedEvent, 0, 0); }
+    void moveEvent(QMoveEvent*) override { QueueEvent(WindowMovedEvent, number, number, 0); }
+    void resizeEvent(QResizeEvent*) override { QueueEvent(WindowSizedEvent, 0, number, 0); }
     void changeEvent(QEvent* event) override {
         if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-            QueueEvent(WindowActivatedEvent, 0, 0);
+            QueueEvent(WindowActivatedEvent, 0, number, 0);
         }
         QWidget::changeEvent(event);
-    }
-    // Tab and Shift+Tab follow creation order, as the Windows layer's accelerators do.
-    bool focusNextPrevChild(bool next) override {
-        MoveFocusAmongControls(next);
-        return true;
     }
 
   private:
@@ -55,10 +51,6 @@ Qt::WindowFlags FrameOf(std::int32_t flags) {
         frame |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     }
     return frame;
-}
-
-bool TakesTabFocus(const QWidget* control) {
-    return control->isEnabled() && control->isVisible() && (control->focusPolicy() & Qt::TabFocus);
 }
 
 } // namespace
@@ -97,30 +89,6 @@ bool OpenMainWindow(int number, int x, int y, int width, int height, TextRef tit
 
 QWidget* ParentForNewControls() {
     return openedLast.data();
-}
-
-void MoveFocusAmongControls(bool forward) {
-    std::vector<QWidget*> order;
-    for (const ControlEntry& entry : ControlsInCreationOrder()) {
-        if (entry.widget->parentWidget() == ParentForNewControls()) {
-            order.push_back(entry.widget.data());
-        }
-    }
-    const auto count = static_cast<int>(order.size());
-    // From the focused control even when it no longer takes the focus; with none, Tab starts
-    // before the first control and Shift+Tab after the last.
-    const QWidget* focused = ControlWidget(ControlHolding(QApplication::focusWidget()));
-    const auto found = std::find(order.begin(), order.end(), focused);
-    int at =
-        found != order.end() ? static_cast<int>(found - order.begin()) : (forward ? -1 : count);
-    for (int tried = 0; tried < count; ++tried) {
-        at = ((at + (forward ? 1 : -1)) % count + count) % count;
-        if (TakesTabFocus(order[static_cast<std::size_t>(at)])) {
-            order[static_cast<std::size_t>(at)]->setFocus(forward ? Qt::TabFocusReason
-                                                                  : Qt::BacktabFocusReason);
-            return;
-        }
-    }
 }
 
 void CloseAllWindows() {

@@ -9,7 +9,7 @@ namespace {
 
 bool IsNumberSpin(const ControlEntry& entry) {
     return entry.kind == ControlKind::SpinField &&
-           (GetWindowLongA(entry.arrows, GWL_STYLE) & UDS_SETBUDDYINT);
+           (GetWindowLongA(ArrowsOf(entry), GWL_STYLE) & UDS_SETBUDDYINT);
 }
 
 Text WindowText(HWND handle) {
@@ -32,9 +32,9 @@ std::int32_t GetControlState(ControlId id) {
     }
     switch (entry->kind) {
     case ControlKind::SpinField:
-        return static_cast<std::int32_t>(SendMessageA(entry->arrows, UDM_GETPOS32, 0, 0));
+        return static_cast<std::int32_t>(SendMessageA(ArrowsOf(*entry), UDM_GETPOS32, 0, 0));
     case ControlKind::DropDownList:
-        return static_cast<std::int32_t>(SendMessageA(entry->handle, CB_GETCURSEL, 0, 0));
+        return static_cast<std::int32_t>(SendMessageA(WindowOf(*entry), CB_GETCURSEL, 0, 0));
     default:
         return 0;
     }
@@ -48,14 +48,14 @@ void SetControlState(ControlId id, std::int32_t value) {
     BeginOwnChange();
     switch (entry->kind) {
     case ControlKind::SpinField:
-        SendMessageA(entry->arrows, UDM_SETPOS32, 0, static_cast<LPARAM>(value));
+        SendMessageA(ArrowsOf(*entry), UDM_SETPOS32, 0, static_cast<LPARAM>(value));
         break;
     case ControlKind::DropDownList: {
         // Wine keeps the old selection for an index past the end; -1 clears it everywhere.
         const auto count =
-            static_cast<std::int32_t>(SendMessageA(entry->handle, CB_GETCOUNT, 0, 0));
+            static_cast<std::int32_t>(SendMessageA(WindowOf(*entry), CB_GETCOUNT, 0, 0));
         const std::int32_t index = value >= 0 && value < count ? value : -1;
-        SendMessageA(entry->handle, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(WindowOf(*entry), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         break;
     }
     default:
@@ -65,12 +65,12 @@ void SetControlState(ControlId id, std::int32_t value) {
 }
 
 Text GetControlText(ControlId id) {
-    const HWND handle = ControlHandle(id);
+    const HWND handle = ControlWindow(id);
     return handle ? WindowText(handle) : Text{};
 }
 
 void SetControlText(ControlId id, TextRef text) {
-    const HWND handle = ControlHandle(id);
+    const HWND handle = ControlWindow(id);
     if (!handle) {
         return;
     }
@@ -81,7 +81,7 @@ void SetControlText(ControlId id, TextRef text) {
 }
 
 void DisableControl(ControlId id, std::int32_t flag) {
-    const HWND handle = ControlHandle(id);
+    const HWND handle = ControlWindow(id);
     if (!handle) {
         return;
     }
@@ -95,13 +95,13 @@ void AddControlItem(ControlId id, std::int32_t position, TextRef text) {
     if (!entry || entry->kind != ControlKind::DropDownList) {
         return;
     }
-    const auto count = static_cast<std::int32_t>(SendMessageA(entry->handle, CB_GETCOUNT, 0, 0));
+    const auto count = static_cast<std::int32_t>(SendMessageA(WindowOf(*entry), CB_GETCOUNT, 0, 0));
     if (position < -1 || position > count) {
         return;
     }
     const Text item(text.chars);
     BeginOwnChange();
-    SendMessageA(entry->handle, CB_INSERTSTRING, static_cast<WPARAM>(position),
+    SendMessageA(WindowOf(*entry), CB_INSERTSTRING, static_cast<WPARAM>(position),
                  reinterpret_cast<LPARAM>(item.c_str()));
     EndOwnChange();
 }
@@ -114,7 +114,7 @@ void SetControlAttribute(ControlId id, std::int32_t attribute, std::int32_t valu
     }
     INT minimum = 0;
     INT maximum = 0;
-    SendMessageA(entry->arrows, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&minimum),
+    SendMessageA(ArrowsOf(*entry), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&minimum),
                  reinterpret_cast<LPARAM>(&maximum));
     if (attribute == MinimumAttribute) {
         minimum = value;
@@ -122,7 +122,7 @@ void SetControlAttribute(ControlId id, std::int32_t attribute, std::int32_t valu
         maximum = value;
     }
     BeginOwnChange();
-    SendMessageA(entry->arrows, UDM_SETRANGE32, static_cast<WPARAM>(minimum),
+    SendMessageA(ArrowsOf(*entry), UDM_SETRANGE32, static_cast<WPARAM>(minimum),
                  static_cast<LPARAM>(maximum));
     EndOwnChange();
 }
@@ -133,9 +133,9 @@ void RewriteSpinTextWithState(ControlId id) {
         return;
     }
     const Text number = std::to_string(GetControlState(id));
-    if (WindowText(entry->handle) != number) {
+    if (WindowText(WindowOf(*entry)) != number) {
         BeginOwnChange();
-        SetWindowTextA(entry->handle, number.c_str());
+        SetWindowTextA(WindowOf(*entry), number.c_str());
         EndOwnChange();
     }
 }

@@ -10,7 +10,7 @@ LRESULT CALLBACK WatchProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM
                                 DWORD_PTR reference) {
     const auto id = static_cast<ControlId>(reference);
     const ControlEntry* entry = FindControl(id);
-    const bool current = entry && entry->handle == handle;
+    const bool current = entry && WindowOf(*entry) == handle;
     switch (message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -20,13 +20,13 @@ LRESULT CALLBACK WatchProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM
         }
         break;
     case WM_ENABLE:
-        if (current && entry->arrows) {
-            EnableWindow(entry->arrows, static_cast<BOOL>(wParam));
+        if (current && ArrowsOf(*entry)) {
+            EnableWindow(ArrowsOf(*entry), static_cast<BOOL>(wParam));
         }
         break;
     case WM_DESTROY:
-        if (current && entry->arrows && IsWindow(entry->arrows)) {
-            DestroyWindow(entry->arrows);
+        if (current && ArrowsOf(*entry) && IsWindow(ArrowsOf(*entry))) {
+            DestroyWindow(ArrowsOf(*entry));
         }
         break;
     case WM_NCDESTROY:

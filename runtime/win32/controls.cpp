@@ -24,11 +24,11 @@ HWND CreateChild(ControlId id, const char* platformClass, TextRef text, DWORD st
 }
 
 // Takes over the number from any control that held it and makes the new one look like the rest.
-void Adopt(ControlId id, HWND handle, ControlKind kind, HWND arrows) {
-    if (const HWND previous = ControlHandle(id)) {
+void Adopt(ControlId id, HWND handle, ControlKind kind, ControlBox box, HWND arrows) {
+    if (const HWND previous = ControlWindow(id)) {
         DestroyWindow(previous);
     }
-    RecordControl(id, handle, kind, arrows);
+    RecordControl(id, handle, kind, box, arrows);
     SetWindowLongPtrA(handle, GWLP_ID, id);
     SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultGuiFont()), TRUE);
     WatchControl(id, handle);
@@ -40,7 +40,7 @@ bool CreateSimple(ControlId id, ControlKind kind, const char* platformClass, Tex
     const HWND handle =
         CreateChild(id, platformClass, text, style, extendedStyle, x, y, width, height);
     if (handle) {
-        Adopt(id, handle, kind, nullptr);
+        Adopt(id, handle, kind, {x, y, width, height}, nullptr);
     }
     EndOwnChange();
     return handle != nullptr;
@@ -97,7 +97,7 @@ bool CreateSpinField(ControlId id, int x, int y, int width, int height, std::int
         // The up-down control picks its own width when created.
         SetWindowPos(arrows, nullptr, x + width - half, y, half, height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        Adopt(id, text, ControlKind::SpinField, arrows);
+        Adopt(id, text, ControlKind::SpinField, {x, y, width, height}, arrows);
     }
     EndOwnChange();
     return arrows != nullptr;
@@ -109,7 +109,7 @@ bool CreateDropDownList(ControlId id, int x, int y, int width, int height) {
                                   WS_BORDER | WS_VSCROLL | WS_GROUP | WS_TABSTOP | CBS_DROPDOWNLIST,
                                   0, x, y, width, OpenedListHeight);
     if (list) {
-        Adopt(id, list, ControlKind::DropDownList, nullptr);
+        Adopt(id, list, ControlKind::DropDownList, {x, y, width, height}, nullptr);
         // The closed control is the selection field plus a border of the platform's choosing:
         // measure the border, then size the field so that the whole is `height` tall.
         SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), MeasuringItemHeight);

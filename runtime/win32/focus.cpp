@@ -25,9 +25,9 @@ bool HoldsFocus(HWND control, HWND focus) {
 
 void MoveFocusAmongControls(HWND window, bool forward) {
     std::vector<HWND> order;
-    for (const ControlEntry& entry : ControlsInCreationOrder()) {
-        if (GetParent(entry.handle) == window) {
-            order.push_back(entry.handle);
+    for (const ControlId id : ControlsInCreationOrder()) {
+        if (GetParent(ControlWindow(id)) == window) {
+            order.push_back(ControlWindow(id));
         }
     }
     const auto count = static_cast<int>(order.size());

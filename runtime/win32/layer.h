@@ -1,31 +1,28 @@
-// What the parts of the Win32 control layer share with each other: the control and window tables,
-// the event records, and the layer's own notion of "this change is ours". Nothing outside
-// runtime/win32 and its tests includes this.
+// What the parts of the Win32 control layer share with each other: the window table, the platform
+// windows behind the shared control table, and the event being built during a dispatch. Nothing
+// outside runtime/win32 and its tests includes this.
 #pragma once
 
+#include "runtime/control_table.h"
 #include "runtime/controls.h"
+#include "runtime/event_queue.h"
 
 #include <windows.h>
 
 #include <cstdint>
 #include <vector>
 
-enum class ControlKind { TextLabel, TextField, Button, Frame, SpinField, DropDownList };
-
-struct ControlEntry {
-    HWND handle = nullptr; // the control's main window; for a spin field its text part
-    ControlKind kind = ControlKind::TextLabel;
-    HWND arrows = nullptr;   // a spin field's up-down part
-    std::uint32_t order = 0; // creation sequence, for Tab
-};
-
-// Control table (control_table.cpp).
-const ControlEntry* FindControl(ControlId id); // nullptr when the number names no control
-HWND ControlHandle(ControlId id);
-void RecordControl(ControlId id, HWND handle, ControlKind kind, HWND arrows);
-void ForgetControl(ControlId id, HWND handle); // only when the entry still holds that handle
-std::vector<ControlEntry> ControlsInCreationOrder();
-void ClearControlTable();
+// The platform windows of a control: its main window (a spin field's number part) and a spin
+// field's arrows; nullptr when the number names no control.
+inline HWND ControlWindow(ControlId id) {
+    return static_cast<HWND>(ControlHandle(id));
+}
+inline HWND WindowOf(const ControlEntry& entry) {
+    return static_cast<HWND>(entry.handle);
+}
+inline HWND ArrowsOf(const ControlEntry& entry) {
+    return static_cast<HWND>(entry.part);
+}
 
 // Window table (window.cpp).
 HWND ParentForNewControls();
@@ -61,10 +58,3 @@ HINSTANCE ModuleInstance();
 // Events (events.cpp). BuildEvent is for notifications: inside PollEvent's dispatch the last one
 // wins, anywhere else it is queued so that it is not lost. QueueEvent always queues.
 void BuildEvent(EventKind kind, ControlId control, int window, std::int32_t type);
-void QueueEvent(EventKind kind, ControlId control, int window, std::int32_t type);
-void ResetEvents();
-
-// While the layer carries out a change the program asked for, whatever the platform reports about
-// it is dropped: the program's own changes never come back as events. Calls nest.
-void BeginOwnChange();
-void EndOwnChange();

@@ -50,7 +50,7 @@ TEST_F(FromAnotherThread, AClickWhileTheLayerLooksForAMessageOrWaitsEndsTheWaitA
                          << "waiting " << waiting << ", notification " << delivery.notification
                          << ", posted " << delivery.posted);
             Settle();
-            delivery.button = ControlHandle(GetAttributesButton);
+            delivery.button = ControlWindow(GetAttributesButton);
             delivery.waitEnded = CreateEventA(nullptr, TRUE, !waiting, nullptr);
             const HANDLE thread = CreateThread(nullptr, 0, Deliver, &delivery, 0, nullptr);
             const DWORD start = GetTickCount();

@@ -33,14 +33,14 @@ TEST_F(TheWindow, CarriesTheProgramIconTheButtonFaceAndItsClassName) {
 
 // A spin field is two windows here; a control made under its number takes both away.
 TEST_F(TheWindow, AControlMadeUnderASpinFieldsNumberTakesBothItsWindowsAway) {
-    const HWND arrows = FindControl(PaletteNumberSpin)->arrows;
+    const HWND arrows = ArrowsOf(*FindControl(PaletteNumberSpin));
     ASSERT_TRUE(CreateTextLabel(PaletteNumberSpin, 0, 0, 10, 10, "x"));
     EXPECT_FALSE(IsWindow(arrows));
 }
 
 TEST_F(LabelFit, EveryLabelThatFitsOnWindowsShowsItsWholeText) {
     for (ControlId id : Labels) {
-        const HWND label = ControlHandle(id);
+        const HWND label = ControlWindow(id);
         const std::string text = GetControlText(id);
         RECT placed;
         GetClientRect(label, &placed);

@@ -22,17 +22,17 @@ void UserPickItem(ControlId id, std::int32_t index) {
     if (!entry || entry->kind != ControlKind::DropDownList) {
         return;
     }
-    const auto count = static_cast<std::int32_t>(SendMessageA(entry->handle, CB_GETCOUNT, 0, 0));
+    const auto count = static_cast<std::int32_t>(SendMessageA(WindowOf(*entry), CB_GETCOUNT, 0, 0));
     if (index < 0 || index >= count) {
         return;
     }
     // CB_SETCURSEL itself is silent; a person's pick also tells the parent.
-    SendMessageA(entry->handle, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    Notify(entry->handle, CBN_SELCHANGE);
+    SendMessageA(WindowOf(*entry), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    Notify(WindowOf(*entry), CBN_SELCHANGE);
 }
 
 void UserTypeText(ControlId id, TextRef text) {
-    const HWND handle = ControlHandle(id);
+    const HWND handle = ControlWindow(id);
     if (!handle) {
         return;
     }
@@ -46,22 +46,22 @@ void UserClickSpinArrow(ControlId id, bool up) {
         return;
     }
     RECT area;
-    GetClientRect(entry->arrows, &area);
+    GetClientRect(ArrowsOf(*entry), &area);
     const int x = area.right / 2;
     const int y = up ? area.bottom / 4 : area.bottom * 3 / 4;
-    SendMessageA(entry->arrows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    SendMessageA(entry->arrows, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    SendMessageA(ArrowsOf(*entry), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(ArrowsOf(*entry), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
 void UserPressButton(ControlId id) {
     const ControlEntry* entry = FindControl(id);
     if (entry && entry->kind == ControlKind::Button) {
-        SendMessageA(entry->handle, BM_CLICK, 0, 0);
+        SendMessageA(WindowOf(*entry), BM_CLICK, 0, 0);
     }
 }
 
 void UserFocusControl(ControlId id) {
-    if (const HWND handle = ControlHandle(id)) {
+    if (const HWND handle = ControlWindow(id)) {
         SetFocus(handle);
     }
 }
@@ -102,7 +102,7 @@ ControlId FocusedControl() {
 }
 
 bool IsControlEnabled(ControlId id) {
-    const HWND handle = ControlHandle(id);
+    const HWND handle = ControlWindow(id);
     return handle && IsWindowEnabled(handle);
 }
 
@@ -111,7 +111,7 @@ std::int32_t ControlItemCount(ControlId id) {
     if (!entry || entry->kind != ControlKind::DropDownList) {
         return 0;
     }
-    return static_cast<std::int32_t>(SendMessageA(entry->handle, CB_GETCOUNT, 0, 0));
+    return static_cast<std::int32_t>(SendMessageA(WindowOf(*entry), CB_GETCOUNT, 0, 0));
 }
 
 Text ControlItemText(ControlId id, std::int32_t index) {
@@ -120,12 +120,13 @@ Text ControlItemText(ControlId id, std::int32_t index) {
         index >= ControlItemCount(id)) {
         return {};
     }
-    const auto length = SendMessageA(entry->handle, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    const auto length =
+        SendMessageA(WindowOf(*entry), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length <= 0) {
         return {};
     }
     Text text(static_cast<std::size_t>(length) + 1, '\0');
-    const auto copied = SendMessageA(entry->handle, CB_GETLBTEXT, static_cast<WPARAM>(index),
+    const auto copied = SendMessageA(WindowOf(*entry), CB_GETLBTEXT, static_cast<WPARAM>(index),
                                      reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
     return text;

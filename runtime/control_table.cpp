@@ -1,0 +1,70 @@
+#include "runtime/control_table.h"
+
+#include <algorithm>
+
+namespace {
+
+std::vector<ControlEntry> controls;
+std::uint32_t createdSoFar = 0;
+
+bool InTable(ControlId id) {
+    return id >= 0 && static_cast<std::size_t>(id) < controls.size();
+}
+
+} // namespace
+
+const ControlEntry* FindControl(ControlId id) {
+    if (!InTable(id)) {
+        return nullptr;
+    }
+    const ControlEntry& entry = controls[static_cast<std::size_t>(id)];
+    return entry.handle ? &entry : nullptr;
+}
+
+void* ControlHandle(ControlId id) {
+    const ControlEntry* entry = FindControl(id);
+    return entry ? entry->handle : nullptr;
+}
+
+void RecordControl(ControlId id, void* handle, ControlKind kind, ControlBox box, void* part) {
+    if (id < 0) {
+        return;
+    }
+    if (!InTable(id)) {
+        controls.resize(static_cast<std::size_t>(id) + 1);
+    }
+    controls[static_cast<std::size_t>(id)] = {handle, part, kind, box, ++createdSoFar};
+}
+
+void ForgetControl(ControlId id, const void* handle) {
+    if (InTable(id) && controls[static_cast<std::size_t>(id)].handle == handle) {
+        controls[static_cast<std::size_t>(id)] = {};
+    }
+}
+
+ControlId ControlOfHandle(const void* handle) {
+    const auto found =
+        std::find_if(controls.begin(), controls.end(), [handle](const ControlEntry& entry) {
+            return handle && entry.handle == handle;
+        });
+    return found == controls.end() ? -1 : static_cast<ControlId>(found - controls.begin());
+}
+
+std::vector<ControlId> ControlsInCreationOrder() {
+    std::vector<ControlId> live;
+    for (std::size_t id = 0; id < controls.size(); ++id) {
+        if (controls[id].handle) {
+            live.push_back(static_cast<ControlId>(id));
+        }
+    }
+    std::sort(live.begin(), live.end(), [](ControlId a, ControlId b) {
+        return controls[static_cast<std::size_t>(a)].order <
+               controls[static_cast<std::size_t>(b)].order;
+    });
+    return live;
+}
+
+void ClearControlTable() {
+    controls.clear();
+    createdSoFar = 0;
+}

@@ -1,0 +1,35 @@
+// The control table that every platform layer keeps alike: which platform object each number names,
+// of which kind, where the window asked for it, and in which order the controls were made (the
+// order Tab follows). Only the platform layers include this.
+#pragma once
+
+#include "runtime/controls.h"
+
+#include <cstdint>
+#include <vector>
+
+struct ControlEntry {
+    void* handle = nullptr; // the platform's object; for a spin field, its number part
+    void* part = nullptr;   // a second object where the platform makes a spin field's arrows apart
+    ControlKind kind = ControlKind::TextLabel;
+    ControlBox box{};
+    std::uint32_t order = 0;
+};
+
+// nullptr when the number names no control.
+const ControlEntry* FindControl(ControlId id);
+void* ControlHandle(ControlId id);
+
+// Records a new control under `id`; the layer has destroyed the one that held it before.
+void RecordControl(ControlId id, void* handle, ControlKind kind, ControlBox box,
+                   void* part = nullptr);
+
+// Empties the entry only while it still holds that object: a control replaced under the same
+// number may go after its successor was recorded.
+void ForgetControl(ControlId id, const void* handle);
+
+// -1 when no control is that object.
+ControlId ControlOfHandle(const void* handle);
+
+std::vector<ControlId> ControlsInCreationOrder();
+void ClearControlTable();
