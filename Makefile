@@ -19,15 +19,16 @@ all: build
 deps:
 	@scripts/install-deps
 
-# Native tree, with AddressSanitizer and UndefinedBehaviorSanitizer: the codec, the headless layer
-# and the loop's rules are tested here, fast.
+# Native tree, with AddressSanitizer and UndefinedBehaviorSanitizer: every native suite, the
+# behaviour suite on the real Qt layer drawn off screen.
 host: deps
 	cmake -S . -B build/host -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DOAMCALC_SANITIZE=ON
 	cmake --build build/host -j $(JOBS)
 
-# The native program on the Qt control layer, optimised, with its tests on that layer.
+# The native program on the Qt control layer, optimised, as it runs and installs; its tests are
+# only the checks of the built program.
 linux: deps
-	cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Release -DOAMCALC_LAYER=qt
+	cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Release -DOAMCALC_SUITES=OFF
 	cmake --build build/linux -j $(JOBS)
 
 # The Windows program and its test programs, cross-compiled for 32-bit and for 64-bit Windows from
@@ -48,10 +49,10 @@ fuzz-build: deps
 		-DOAMCALC_FUZZ=ON
 	cmake --build build/fuzz -j $(JOBS)
 
-# The native benchmarks, optimised and without sanitizers.
+# The native benchmarks and their peers, in the optimised program's tree.
 bench-build: deps
-	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DOAMCALC_BENCH=ON
-	cmake --build build/bench -j $(JOBS) --target codec_bench
+	cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Release -DOAMCALC_SUITES=OFF -DOAMCALC_BENCH=ON
+	cmake --build build/linux -j $(JOBS)
 
 build: host linux win32 win64
 
@@ -90,8 +91,7 @@ dist: win32 win64
 
 # The tables: the codec natively, then start-up, response, idle use and memory of the native
 # program and of the Windows one under Wine.
-bench: bench-build $(ARCH) linux
-	cmake --build build/linux -j $(JOBS) --target native_bench
+bench: bench-build $(ARCH)
 	@scripts/bench $(ARCH)
 
 # Each fuzzer for FUZZ_SECONDS, growing its corpus in the build tree from the committed seeds.

@@ -2,6 +2,19 @@
 # programs that need no running.
 set(oam_tests ${CMAKE_CURRENT_LIST_DIR})
 
+# What every program run under Wine by CTest finds set: the loader of its width and a prefix of
+# the build tree's own, never the user's, even when CTest is started without scripts/with-wine.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(oam_wine_arch win64)
+else()
+    set(oam_wine_arch win32)
+endif()
+set(oam_wine_environment
+    "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix"
+    "WINEARCH=${oam_wine_arch}"
+    "WINELOADER=${CMAKE_CROSSCOMPILING_EMULATOR}"
+    "WINEDLLOVERRIDES=mscoree,mshtml=")
+
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_CURRENT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)

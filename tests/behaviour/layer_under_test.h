@@ -1,7 +1,6 @@
 // What the behaviour suite needs of a control layer beyond the shared operations and a person's
 // actions (tests/support/user.h). Each layer supplies these in one fixture file of its own
-// (headless_fixture.cpp, win32_fixture.cpp, qt_fixture.cpp); a new layer joins the suite by
-// adding its own.
+// (win32_fixture.cpp, qt_fixture.cpp); a new layer joins the suite by adding its own.
 #pragma once
 
 #include "runtime/text.h"

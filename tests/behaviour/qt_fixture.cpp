@@ -15,10 +15,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
 
 constexpr int PassesBeforeGivingUp = 1000;
 constexpr int LookEveryMilliseconds = 10;
+constexpr int ClosingMilliseconds = 5000;
 
 } // namespace
 
@@ -56,8 +60,16 @@ Text ShownTitle() {
     return FromQt(ParentForNewControls()->windowTitle());
 }
 
-// The timer fires in the program's first wait for the platform, when its window is up.
+// The timer fires in the program's first wait for the platform, when its window is up. A loop
+// that goes on after the close would hold the test program for ever; the watch goes with the
+// window when the program ends.
 void CloseWindowOnceWaiting() {
     EnsureApplication();
-    QTimer::singleShot(0, UserCloseWindow);
+    QTimer::singleShot(0, [] {
+        UserCloseWindow();
+        QTimer::singleShot(ClosingMilliseconds, ParentForNewControls(), [] {
+            std::fputs("closing the window did not end the program's loop\n", stderr);
+            std::_Exit(EXIT_FAILURE);
+        });
+    });
 }

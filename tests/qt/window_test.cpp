@@ -120,4 +120,14 @@ TEST(QtLoop, SleepsUntilThePersonActsAndKeepsWhatTheyDidForTheNextPoll) {
     StopControls();
 }
 
+TEST(QtLoop, TheProgramSleepsWhileNobodyActs) {
+    constexpr int PersonClosesAfterMilliseconds = 1000;
+    constexpr double MostProcessorSeconds = 0.5; // building the window, sanitized, takes some
+    EnsureApplication();
+    QTimer::singleShot(PersonClosesAfterMilliseconds, UserCloseWindow);
+    const double processorBefore = ProcessorSeconds();
+    EXPECT_EQ(RunProgram(), 0);
+    EXPECT_LT(ProcessorSeconds() - processorBefore, MostProcessorSeconds) << "the loop spun";
+}
+
 } // namespace

@@ -12,12 +12,7 @@
 #include <QStyleOptionSpinBox>
 #include <QTest>
 
-#include <cstdlib>
-
 namespace {
-
-// No X server: the tests draw off screen unless the environment names another platform.
-[[maybe_unused]] const bool offScreen = setenv("QT_QPA_PLATFORM", "offscreen", 0) == 0;
 
 // The control as the widget it is, when it is one and takes input.
 template <typename Widget>
