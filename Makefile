@@ -12,7 +12,7 @@ VERSION = $(shell sed -n '/^project/s/.*VERSION \([0-9.]*\).*/\1/p' CMakeLists.t
 PREFIX ?= /usr/local
 
 .PHONY: all deps host linux win32 win64 fuzz-build bench-build build test test-windows run \
-	run-windows install dist fuzz bench format clean
+	run-windows install dist fuzz bench format clean web run-web
 
 all: build
 
@@ -43,6 +43,14 @@ win64: deps
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
 	cmake --build build/win64 -j $(JOBS)
 
+# The program in a browser: compiled to WebAssembly with Debian's emscripten, which runs acorn from
+# Debian's Node modules whichever Node comes first; build/web/oamcalc.html holds all of it. The
+# tree also holds the behaviour suite as a page, run in headless Chromium.
+web: export NODE_PATH := /usr/share/nodejs
+web: deps
+	emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release
+	cmake --build build/web -j $(JOBS)
+
 # The fuzzers, built with clang; CTest runs a short smoke of each.
 fuzz-build: deps
 	cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -54,13 +62,14 @@ bench-build: deps
 	cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Release -DOAMCALC_SUITES=OFF -DOAMCALC_BENCH=ON
 	cmake --build build/linux -j $(JOBS)
 
-build: host linux win32 win64
+build: host linux win32 win64 web
 
 test: build fuzz-build dist
 	tests/package/check_dist dist/oamcalc-$(VERSION)-windows.zip $(VERSION)
 	ctest --test-dir build/fuzz --output-on-failure
 	ctest --test-dir build/host --output-on-failure
 	ctest --test-dir build/linux --output-on-failure
+	ctest --test-dir build/web --output-on-failure
 	@$(MAKE) --no-print-directory test-windows
 
 # Every Windows tree this machine can run goes under Wine; the 64-bit one last, so the run ends
@@ -82,11 +91,16 @@ run: linux
 run-windows: $(ARCH)
 	@scripts/run-program $(ARCH)
 
+# The one file in the default browser; with no display, a screenshot from headless Chromium.
+run-web: web
+	@scripts/run-web
+
 install: linux
 	cmake --install build/linux --prefix $(PREFIX)
 
-# Both programs and both command-line companions, named by architecture, in one zip.
-dist: win32 win64
+# Both programs and both command-line companions, named by architecture, in one zip; and the web
+# program's one file.
+dist: win32 win64 web
 	@scripts/make-dist $(VERSION)
 
 # The tables: the codec natively, then start-up, response, idle use and memory of the native

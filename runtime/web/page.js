@@ -94,11 +94,20 @@ mergeInto(LibraryManager.library, {
             OamPage.note(by > 0 ? OamPage.steppedUp : OamPage.steppedDown, input.oamSerial);
         },
 
-        // Tab and Shift+Tab go round the enabled controls in the order they were made, wrapping at
-        // the ends, and never leave the window for the browser's own bar.
-        tab: function(event) {
+        // Keys for the whole page. Tab and Shift+Tab go round the enabled controls in the order they
+        // were made, wrapping at the ends, and never leave the window for the browser's own bar.
+        keys: function(event) {
+            // Enter answers the box wherever the focus went meanwhile, as on Windows, where a
+            // click on the window behind the box leaves the focus in the box.
+            if (OamPage.dialog && OamPage.dialog.open) {
+                if (event.key == 'Enter') {
+                    event.preventDefault();
+                    OamPage.dialog.close();
+                }
+                return;
+            }
             if (event.key != 'Tab' || event.altKey || event.ctrlKey || event.metaKey ||
-                !OamPage.window || (OamPage.dialog && OamPage.dialog.open)) {
+                !OamPage.window) {
                 return;
             }
             event.preventDefault();
@@ -182,7 +191,7 @@ mergeInto(LibraryManager.library, {
     oam_page_open_window: function(width, height, title) {
         if (!OamPage.listening) {
             OamPage.listening = true;
-            document.addEventListener('keydown', OamPage.tab);
+            document.addEventListener('keydown', OamPage.keys);
             // A tab has no close box of its own: closing the tab is closing the window.
             window.addEventListener('pagehide', function() { OamPage.note(OamPage.pageClosed, 0); });
         }

@@ -1,0 +1,120 @@
+// The one file as a person meets it: opened from disk in Chromium with no server, worked with real
+// mouse clicks and key presses through the DevTools protocol, asking the network for nothing.
+// Controls are found by the names a screen reader gives them, which their labels make.
+//
+//   node real_input.mjs build/web/oamcalc.html
+import { launch, fileUrl, refuseNetwork, windowDrawn } from '../../scripts/browser/chromium.mjs';
+
+const file = process.argv[2];
+let failures = 0;
+function check(what, ok, detail = '') {
+    console.log(`${ok ? 'ok' : 'not ok'} - ${what}${ok ? '' : `: ${detail}`}`);
+    failures += ok ? 0 : 1;
+}
+
+const browser = await launch();
+try {
+    const page = await browser.newPage();
+    page.on('pageerror', (error) => check('no script error', false, error.message));
+    const asked = refuseNetwork(page, file);
+    await page.bringToFront();
+    await page.goto(fileUrl(file));
+    await windowDrawn(page);
+
+    const named = (name) => page.$(`::-p-aria([name="${name}"])`);
+    const value = (handle) => handle.evaluate((element) => element.value);
+    const focusedName = () => page.evaluate(() => {
+        const focused = document.activeElement;
+        return focused.labels && focused.labels.length ? focused.labels[0].textContent
+                                                       : focused.textContent;
+    });
+    async function typeInto(name, text) {
+        await (await named(name)).click({ clickCount: 3 });
+        await page.keyboard.type(text);
+    }
+    // A list is picked with the keyboard: focused, then stepped with the arrow keys.
+    async function pickWithKeys(name, steps) {
+        const list = await named(name);
+        await list.focus();
+        for (let step = 0; step < steps; ++step) {
+            await page.keyboard.press('ArrowDown');
+        }
+        return list;
+    }
+    const entry = await named('OAM Value (6 bytes Hex)');
+
+    // Encode: the entry of the window's worked example.
+    await typeInto('Y-Coordinate', '100');
+    await typeInto('X-Coordinate', '300');
+    await typeInto('Tile Number', '513');
+    await typeInto('Palette Number', '5');
+    for (const [name, steps] of [['OBJ Mode', 1], ['OBJ Mosaic', 1], ['Colors/Palettes', 1],
+        ['OBJ Size', 6], ['Horizontal Flip', 1], ['Priority relative to BG', 2]]) {
+        await pickWithKeys(name, steps);
+    }
+    const shape = await named('OBJ Shape');
+    check('a size picked with the keys selects its shape',
+        await shape.evaluate((list) => list.value) === 'Horizontal');
+    await (await page.$('::-p-text(Calculate OAM)')).click();
+    check('Calculate OAM writes the entry', await value(entry) === '7464912C5A01', await value(entry));
+
+    // Decode: typed in lower case, shown in capitals.
+    await typeInto('OAM Value (6 bytes Hex)', '33ffebffffff');
+    check('the entry shows capitals', await value(entry) === '33FFEBFFFFFF', await value(entry));
+    await (await page.$('::-p-text(Get Attributes)')).click();
+    const shown = {};
+    for (const name of ['Y-Coordinate', 'Tile Number', 'Rotation/Scaling Parameter']) {
+        shown[name] = await value(await named(name));
+    }
+    check('Get Attributes sets the fields', JSON.stringify(shown) ===
+        '{"Y-Coordinate":"255","Tile Number":"1023","Rotation/Scaling Parameter":"21"}',
+        JSON.stringify(shown));
+    check('the flip lists are greyed with rotation/scaling on',
+        await (await named('Horizontal Flip')).evaluate((list) => list.disabled));
+
+    // The error box: modal, the window behind takes no click, Enter closes it.
+    await typeInto('OAM Value (6 bytes Hex)', '123');
+    await (await page.$('::-p-text(Get Attributes)')).click();
+    const box = await page.waitForSelector('dialog[open]', { timeout: 5000 });
+    const boxText = await box.evaluate((dialog) => dialog.innerText.replace(/\s+/g, ' ').trim());
+    check('the error box', boxText === 'Error This is not a valid 6 bytes OAM OK', boxText);
+    await page.mouse.click(...await centre(await page.$('::-p-text(Calculate OAM)')));
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('dialog[open]', { hidden: true, timeout: 5000 });
+    check('the window behind the box took no click', await value(entry) === '123', await value(entry));
+
+    // Tab and Shift+Tab go round the controls in creation order.
+    await entry.focus();
+    await page.keyboard.press('Tab');
+    const afterTab = await focusedName();
+    await page.keyboard.down('Shift');
+    await page.keyboard.press('Tab');
+    await page.keyboard.press('Tab');
+    await page.keyboard.up('Shift');
+    const afterShiftTabs = await focusedName();
+    check('Tab and Shift+Tab go round', afterTab === 'Get Attributes' &&
+        afterShiftTabs.startsWith('Palette Number'), `${afterTab} / ${afterShiftTabs}`);
+
+    // Every labelled control is named by its label's words, without the colon drawn after them.
+    const tree = await page.accessibility.snapshot();
+    const names = [];
+    (function walk(node) {
+        if (['textbox', 'spinbutton', 'combobox'].includes(node.role)) {
+            names.push(node.name);
+        }
+        (node.children || []).forEach(walk);
+    })(tree);
+    const labels = await page.$$eval('label', (all) => all.map((label) =>
+        label.textContent.replace(/\s*:\s*$/, '').replace(/\s+/g, ' ')));
+    check('each control is named by its label', JSON.stringify(names) === JSON.stringify(labels),
+        `${JSON.stringify(names)} against ${JSON.stringify(labels)}`);
+    check('no network request', asked.length === 0, asked.join(' '));
+} finally {
+    await browser.close();
+}
+
+async function centre(handle) {
+    const box = await handle.boundingBox();
+    return [box.x + box.width / 2, box.y + box.height / 2];
+}
+process.exit(failures === 0 ? 0 : 1);
