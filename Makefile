@@ -12,7 +12,7 @@ VERSION = $(shell sed -n '/^project/s/.*VERSION \([0-9.]*\).*/\1/p' CMakeLists.t
 PREFIX ?= /usr/local
 
 .PHONY: all deps host linux win32 win64 fuzz-build bench-build build test test-windows run \
-	run-windows install dist fuzz bench format clean web run-web
+	run-windows install dist fuzz bench format clean web run-web web-bench-build
 
 all: build
 
@@ -62,6 +62,12 @@ bench-build: deps
 	cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Release -DOAMCALC_SUITES=OFF -DOAMCALC_BENCH=ON
 	cmake --build build/linux -j $(JOBS)
 
+# The web program's benchmark peer, in the web tree.
+web-bench-build: export NODE_PATH := /usr/share/nodejs
+web-bench-build: web
+	emcmake cmake -S . -B build/web -DOAMCALC_BENCH=ON
+	cmake --build build/web -j $(JOBS) --target static_page
+
 build: host linux win32 win64 web
 
 test: build fuzz-build dist
@@ -104,8 +110,8 @@ dist: win32 win64 web
 	@scripts/make-dist $(VERSION)
 
 # The tables: the codec natively, then start-up, response, idle use and memory of the native
-# program and of the Windows one under Wine.
-bench: bench-build $(ARCH)
+# program, of the Windows one under Wine and of the web one in headless Chromium.
+bench: bench-build $(ARCH) web-bench-build
 	@scripts/bench $(ARCH)
 
 # Each fuzzer for FUZZ_SECONDS, growing its corpus in the build tree from the committed seeds.

@@ -1,0 +1,136 @@
+// The web program's rows of `make bench`, all measured in one headless Chromium in one call: start-up
+// beside the static page with the same 39 controls, click to result for both buttons, the page's
+// main-thread task time while idle, and the file's size. Prints one table.
+//
+//   node measure.mjs build/web/oamcalc.html build/web/bench/web/static_page.html
+import fs from 'node:fs';
+import { launch, fileUrl, windowDrawn } from '../../scripts/browser/chromium.mjs';
+
+const [programFile, peerFile] = process.argv.slice(2);
+const StartRuns = 7;
+const ClickRuns = 9;
+const IdleMs = 5000;
+
+const median = (values) => values.slice().sort((a, b) => a - b)[values.length >> 1];
+
+// From navigation to the first paint with content. The program makes all 39 controls in one task
+// before the browser may draw, so that paint shows every control; so does the static page's.
+async function startUp(browser, file) {
+    const page = await browser.newPage();
+    await page.goto(fileUrl(file));
+    const ms = await page.evaluate(() => new Promise((resolve) => {
+        new PerformanceObserver((list) => {
+            const paint = list.getEntriesByName('first-contentful-paint')[0];
+            if (paint && document.querySelectorAll('.window > *').length >= 39) {
+                resolve(paint.startTime);
+            }
+        }).observe({ type: 'paint', buffered: true });
+    }));
+    await page.close();
+    return ms;
+}
+
+// A real click on a button, timed in the page: the platform's part, from the click's input event
+// to its reaching the page; the program's own part, from there until the program waits again
+// (the browser runs the program between the page's listener and the next one); and the whole,
+// until the frame that shows `shown` changed has been drawn (a task queued from that frame's
+// animation callback runs after it).
+async function click(page, name, shown) {
+    await page.evaluate((shownId) => {
+        window.oamTiming = new Promise((resolve) => {
+            const field = document.getElementById(shownId);
+            const before = field.value;
+            let reached = 0;
+            window.addEventListener('click', () => { reached = performance.now(); },
+                { capture: true, once: true });
+            window.addEventListener('click', (event) => {
+                const waiting = performance.now();
+                requestAnimationFrame(() => {
+                    const drawn = new MessageChannel();
+                    drawn.port1.onmessage = () => resolve({
+                        totalMs: performance.now() - event.timeStamp,
+                        deliveryMs: reached - event.timeStamp,
+                        ownMs: waiting - reached,
+                        changed: field.value !== before,
+                    });
+                    drawn.port2.postMessage(0);
+                });
+            }, { once: true });
+        });
+    }, shown);
+    await (await page.$(`::-p-text(${name})`)).click();
+    return page.evaluate(() => window.oamTiming);
+}
+
+// The page's main-thread task time over a while it is left alone; the metrics are switched on
+// before the while begins.
+async function idleTaskMs(page) {
+    const taskSeconds = async () => (await page.metrics()).TaskDuration;
+    await taskSeconds();
+    const before = await taskSeconds();
+    await new Promise((resolve) => setTimeout(resolve, IdleMs));
+    return (await taskSeconds() - before) * 1000;
+}
+
+const browser = await launch();
+const rows = [];
+try {
+    const starts = { program: [], peer: [] };
+    for (let run = 0; run < StartRuns; ++run) {
+        starts.program.push(await startUp(browser, programFile));
+        starts.peer.push(await startUp(browser, peerFile));
+    }
+
+    const peer = await browser.newPage();
+    await peer.goto(fileUrl(peerFile));
+    const peerIdle = await idleTaskMs(peer);
+    await peer.close();
+
+    const page = await browser.newPage();
+    await page.bringToFront();
+    await page.goto(fileUrl(programFile));
+    await windowDrawn(page);
+    const idleAfterStart = await idleTaskMs(page);
+    // The entry field and the palette field, the last control Get Attributes sets.
+    const entryId = await page.$eval('::-p-aria([name="OAM Value (6 bytes Hex)"])', (e) => e.id);
+    const paletteId = await page.$eval('::-p-aria([name="Palette Number"])', (e) => e.id);
+    const clicks = { 'Calculate OAM': [], 'Get Attributes': [] };
+    for (let run = 0; run < ClickRuns; ++run) {
+        await page.$eval(`#${entryId}`, (field) => { field.value = ''; });
+        clicks['Calculate OAM'].push(await click(page, 'Calculate OAM', entryId));
+        const entry = `0000000000${(run + 1).toString(16).padStart(2, '0')}`.toUpperCase();
+        await page.$eval(`#${entryId}`, (field, text) => { field.value = text; }, entry);
+        await page.$eval(`#${paletteId}`, (field) => { field.value = '15'; });
+        clicks['Get Attributes'].push(await click(page, 'Get Attributes', paletteId));
+    }
+    const idleAfterUse = await idleTaskMs(page);
+
+    const program = median(starts.program);
+    const floor = median(starts.peer);
+    rows.push(['start-up to first paint, ms (vs static page)', program, floor,
+        `ratio ${(program / floor).toFixed(2)}`, '<= 2.00']);
+    for (const [name, timings] of Object.entries(clicks)) {
+        const unchanged = timings.filter((timing) => !timing.changed).length;
+        const part = (key) => median(timings.map((timing) => timing[key]));
+        rows.push([`click ${name} to result, ms${unchanged ? ` (${unchanged} unchanged!)` : ''}`,
+            part('totalMs'), '', '', '< 16.7']);
+        rows.push(['  input delivery (platform), ms', part('deliveryMs'), '', '', '']);
+        rows.push(['  own work, to waiting again, ms', part('ownMs'), '', '', '< 2']);
+    }
+    rows.push(['idle main-thread tasks in 5 s, ms, after start', idleAfterStart, peerIdle, '',
+        '< 1']);
+    rows.push(['idle main-thread tasks in 5 s, ms, after use', idleAfterUse, peerIdle, '', '< 1']);
+    const kib = (file) => fs.statSync(file).size / 1024;
+    rows.push(['file size, KiB (vs static page)', kib(programFile), kib(peerFile), '', '<= 256']);
+} finally {
+    await browser.close();
+}
+
+const title = `web, headless Chromium (median of ${StartRuns}/${ClickRuns} runs)`;
+console.log(`| ${title.padEnd(46)} |    oamcalc |   baseline | figure     | goal     |`);
+console.log(`|${'-'.repeat(48)}|------------|------------|------------|----------|`);
+const figure = (value) => (typeof value === 'number' ? value.toFixed(2) : value).padStart(10);
+for (const [what, value, baseline, ratio, goal] of rows) {
+    console.log(`| ${what.padEnd(46)} | ${figure(value)} | ${figure(baseline)} | ` +
+        `${ratio.padEnd(10)} | ${goal.padEnd(8)} |`);
+}
