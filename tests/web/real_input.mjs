@@ -95,6 +95,21 @@ try {
     check('Tab and Shift+Tab go round', afterTab === 'Get Attributes' &&
         afterShiftTabs.startsWith('Palette Number'), `${afterTab} / ${afterShiftTabs}`);
 
+    // Every label shows its whole text and covers no other control, widened or not.
+    const crowded = await page.$$eval('.window > label', (labels) => labels.flatMap((label) => {
+        const box = label.getBoundingClientRect();
+        const others = [...label.parentNode.children].filter((other) =>
+            other !== label && other.tagName !== 'FIELDSET');
+        const covered = others.filter((other) => {
+            const r = other.getBoundingClientRect();
+            return r.left < box.right && r.right > box.left && r.top < box.bottom && r.bottom > box.top;
+        });
+        const cut = label.scrollWidth > label.clientWidth || label.scrollHeight > label.clientHeight;
+        return cut || covered.length ? [label.textContent] : [];
+    }));
+    check('labels show their whole text beside their controls', crowded.length === 0,
+        crowded.join(', '));
+
     // Every labelled control is named by its label's words, without the colon drawn after them.
     const tree = await page.accessibility.snapshot();
     const names = [];
