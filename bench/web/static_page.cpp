@@ -54,8 +54,8 @@ int main() {
                         "<span><button class=\"arrow\" type=\"button\" tabindex=\"-1\"%s></button>"
                         "<button class=\"arrow\" type=\"button\" tabindex=\"-1\"%s></button>"
                         "</span></span>\n",
-                        row.box.x, row.box.y, row.box.width, row.box.height, id, disabled,
-                        disabled, disabled);
+                        row.box.x, row.box.y, row.box.width, row.box.height, id, disabled, disabled,
+                        disabled);
             break;
         case ControlKind::DropDownList:
             Open("select", id, row.box, disabled);
