@@ -4,9 +4,6 @@
 #pragma once
 
 #include "runtime/text.h"
-#include "ui/event_loop.h"
-
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
@@ -27,14 +24,3 @@ Text ShownTitle();
 
 // Has the person close the window once the program waits for input.
 void CloseWindowOnceWaiting();
-
-// RunUntilQuiet for a layer whose person's actions are all pending at once: passes until one
-// finds nothing.
-inline void RunUntilNothingPending(int passesBeforeGivingUp) {
-    for (int pass = 0; pass < passesBeforeGivingUp; ++pass) {
-        if (RunPass() == NoEvent) {
-            return;
-        }
-    }
-    ADD_FAILURE() << "the loop never ran out of events";
-}

@@ -6,6 +6,7 @@
 #include "tests/behaviour/layer_under_test.h"
 #include "tests/support/fresh_window.h"
 #include "tests/support/window_description.h"
+#include "ui/event_loop.h"
 
 #include <QDir>
 #include <QFontInfo>
