@@ -201,6 +201,7 @@ int RunCommandLine(int argc, const char* const* argv, const Descriptors& descrip
 
     ScreenOptions screenOptions;
     CLI::App* screen = app.add_subcommand("screen", "Draw the screens of a raw OAM dump, as SVG");
+    screen->footer(ScreenHelp);
     screen->add_option("DUMP", screenOptions.path, "The dump; - or none for standard input");
     screen->add_option("-o,--output", screenOptions.outputPath,
                        "Write FILE.svg, not standard output");
@@ -209,6 +210,7 @@ int RunCommandLine(int argc, const char* const* argv, const Descriptors& descrip
 
     DiffOptions diffOptions;
     CLI::App* diff = app.add_subcommand("diff", "Print what changed between two raw OAM dumps");
+    diff->footer(DiffHelp);
     diff->add_option("A", diffOptions.oldPath, "The dump before; - for standard input")->required();
     diff->add_option("B", diffOptions.newPath, "The dump after")->required();
     diff->add_flag("--groups", diffOptions.groups, "Compare the rotation/scaling groups too");
