@@ -74,8 +74,11 @@ struct EntryPair {
 
 void AddOneSide(Record& record, const char* name, const OamFields* fields,
                 const FieldEntry& field) {
-    fields&& FlagSelects(field, fields->rotScale) ? AddNumber(record, name, fields->*field.value)
-                                                  : AddAbsent(record, name);
+    if (fields && FlagSelects(field, fields->rotScale)) {
+        AddNumber(record, name, fields->*field.value);
+    } else {
+        AddAbsent(record, name);
+    }
 }
 
 // A field counts as changed when its value changed or when the rotation/scaling flag makes it
