@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -29,11 +30,22 @@ int WritePicture(const std::string& path, const std::string& picture) {
     return error;
 }
 
+// Drawing a dump over itself would lose the dump: the two names may differ and still be one file.
+bool IsSameFile(const std::string& dump, const std::string& picture) {
+    std::error_code error;
+    return dump != StandardInputPath && std::filesystem::equivalent(dump, picture, error);
+}
+
 } // namespace
 
 void RunScreen(Session& session, const ScreenOptions& options, int inputDescriptor) {
     if (session.format != Format::Text) {
         Fail(session, UsageExit, "screen draws SVG: --json and --tsv do not apply");
+        return;
+    }
+    if (!options.outputPath.empty() && IsSameFile(options.path, options.outputPath)) {
+        Fail(session, UsageExit,
+             Echoed(options.outputPath) + " is the dump itself: not overwritten");
         return;
     }
     std::optional<std::vector<std::uint8_t>> dump =
