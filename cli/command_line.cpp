@@ -3,11 +3,13 @@
 #include "cli/affine_command.h"
 #include "cli/assignments.h"
 #include "cli/blanks.h"
+#include "cli/diff_command.h"
 #include "cli/dump_command.h"
 #include "cli/exit_codes.h"
 #include "cli/field_table.h"
 #include "cli/jobs.h"
 #include "cli/line_reader.h"
+#include "cli/screen_command.h"
 #include "codec/memory_layout.h"
 #include "codec/size_names.h"
 
@@ -197,6 +199,22 @@ int RunCommandLine(int argc, const char* const* argv, const Descriptors& descrip
     dump->add_flag("--visible", dumpOptions.visibleOnly, "Leave out hidden entries");
     dump->add_flag("--groups", dumpOptions.groups, "Print the rotation/scaling groups instead");
 
+    ScreenOptions screenOptions;
+    CLI::App* screen = app.add_subcommand("screen", "Draw the screens of a raw OAM dump, as SVG");
+    screen->footer(ScreenHelp);
+    screen->add_option("DUMP", screenOptions.path, "The dump; - or none for standard input");
+    screen->add_option("-o,--output", screenOptions.outputPath,
+                       "Write FILE.svg, not standard output");
+    screen->add_option("--scale", screenOptions.scale, "Output pixels per screen pixel (default 2)")
+        ->check(CLI::Range(SmallestScale, LargestScale));
+
+    DiffOptions diffOptions;
+    CLI::App* diff = app.add_subcommand("diff", "Print what changed between two raw OAM dumps");
+    diff->footer(DiffHelp);
+    diff->add_option("A", diffOptions.oldPath, "The dump before; - for standard input")->required();
+    diff->add_option("B", diffOptions.newPath, "The dump after")->required();
+    diff->add_flag("--groups", diffOptions.groups, "Compare the rotation/scaling groups too");
+
     AffineOptions affineOptions;
     CLI::App* affine =
         app.add_subcommand("affine", "A rotation/scaling matrix from an angle and scales, or back");
@@ -226,6 +244,10 @@ int RunCommandLine(int argc, const char* const* argv, const Descriptors& descrip
     if (dump->parsed()) {
         dumpOptions.engine = EngineNamed(engineName);
         RunDump(session, dumpOptions, descriptors.input);
+    } else if (screen->parsed()) {
+        RunScreen(session, screenOptions, descriptors.input);
+    } else if (diff->parsed()) {
+        RunDiff(session, diffOptions, descriptors.input);
     } else if (affine->parsed()) {
         RunAffine(session, affineOptions);
     } else if (entries.empty() && words.empty()) {

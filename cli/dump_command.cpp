@@ -14,7 +14,6 @@
 namespace {
 
 constexpr const char* ProhibitedText = "prohibited";
-constexpr const char* StandardInputPath = "-";
 // Past this, a file far too large is reported without being read to its end.
 constexpr std::size_t LargestCountedSize = 16 * 1024 * 1024;
 constexpr std::size_t CountingChunk = 64 * 1024;
@@ -99,16 +98,8 @@ void Write(Session& session, const Record& record, bool& headerWritten) {
     EndRecord(session.out);
 }
 
-std::vector<OamFields> DecodeAll(const Dump& dump) {
-    std::vector<OamFields> all;
-    for (std::size_t index = 0; index * BytesPerEntry < dump.bytes.size(); ++index) {
-        all.push_back(*DecodeEntry(EntryTextOf(DumpEntry(dump.bytes, index))));
-    }
-    return all;
-}
-
 void WriteEntries(Session& session, const DumpOptions& options, const Dump& dump) {
-    std::vector<OamFields> all = DecodeAll(dump);
+    std::vector<OamFields> all = DecodeAll(dump.bytes);
     bool headerWritten = false;
     for (std::size_t index = 0; index < all.size(); ++index) {
         if (EngineWanted(options, index / EntriesPerEngine) &&
@@ -122,7 +113,7 @@ void WriteEntries(Session& session, const DumpOptions& options, const Dump& dump
 // A group is listed when the dump holds all four entries that carry its parameters. The entries
 // that use it are those with rotation/scaling on and its number; such entries are never hidden.
 void WriteGroups(Session& session, const DumpOptions& options, const Dump& dump) {
-    std::vector<OamFields> all = DecodeAll(dump);
+    std::vector<OamFields> all = DecodeAll(dump.bytes);
     bool headerWritten = false;
     for (std::size_t engine = 0; engine < EngineCount; ++engine) {
         std::size_t first = engine * EntriesPerEngine;
@@ -131,11 +122,7 @@ void WriteGroups(Session& session, const DumpOptions& options, const Dump& dump)
             if (!EngineWanted(options, engine) || carrier + EntriesPerGroup > all.size()) {
                 continue;
             }
-            FixedMatrix matrix{};
-            for (std::size_t i = 0; i < MatrixParameters; ++i) {
-                matrix[i] = static_cast<std::int16_t>(
-                    DumpEntry(dump.bytes, carrier + i).halfwords[GroupHalfword]);
-            }
+            FixedMatrix matrix = GroupMatrix(dump.bytes, engine, group);
             std::vector<std::int32_t> users;
             for (std::size_t index = first; index < std::min(first + EntriesPerEngine, all.size());
                  ++index) {
@@ -156,31 +143,68 @@ void WriteGroups(Session& session, const DumpOptions& options, const Dump& dump)
 
 } // namespace
 
-void RunDump(Session& session, const DumpOptions& options, int inputDescriptor) {
-    bool fromStandardInput = options.path == StandardInputPath;
+std::string ShownDumpPath(const std::string& path) {
+    return path == StandardInputPath ? "standard input" : Echoed(path);
+}
+
+std::optional<std::vector<std::uint8_t>> LoadDump(Session& session, const std::string& path,
+                                                  int inputDescriptor, int notADumpExit) {
+    bool fromStandardInput = path == StandardInputPath;
     int descriptor = inputDescriptor;
     if (fromStandardInput) {
         UseBinaryInput(descriptor);
     } else {
         int error = 0;
-        descriptor = OpenForReading(options.path.c_str(), error);
+        descriptor = OpenForReading(path.c_str(), error);
         if (descriptor < 0) {
             Fail(session, InputOutputExit,
-                 InputOutputProblem(("open " + Echoed(options.path)).c_str(), error));
-            return;
+                 InputOutputProblem(("open " + Echoed(path)).c_str(), error));
+            return std::nullopt;
         }
     }
     Dump dump = ReadDump(descriptor);
     if (!fromStandardInput) {
         CloseDescriptor(descriptor);
     }
-    std::string shownPath = fromStandardInput ? "standard input" : Echoed(options.path);
+    std::string shownPath = ShownDumpPath(path);
     if (dump.error != 0) {
         Fail(session, InputOutputExit,
              InputOutputProblem(("read " + shownPath).c_str(), dump.error));
     } else if (!IsDumpSize(dump.size)) {
-        Fail(session, BadEntryExit, SizeProblem(shownPath, dump.size));
-    } else if (options.groups) {
+        Fail(session, notADumpExit, SizeProblem(shownPath, dump.size));
+    } else {
+        return std::move(dump.bytes);
+    }
+    return std::nullopt;
+}
+
+std::vector<OamFields> DecodeAll(std::span<const std::uint8_t> dump) {
+    std::vector<OamFields> all;
+    for (std::size_t index = 0; index * BytesPerEntry < dump.size(); ++index) {
+        all.push_back(*DecodeEntry(EntryTextOf(DumpEntry(dump, index))));
+    }
+    return all;
+}
+
+FixedMatrix GroupMatrix(std::span<const std::uint8_t> dump, std::size_t engine, std::size_t group) {
+    std::size_t carrier = engine * EntriesPerEngine + group * EntriesPerGroup;
+    FixedMatrix matrix{};
+    for (std::size_t i = 0; i < MatrixParameters; ++i) {
+        matrix[i] =
+            static_cast<std::int16_t>(DumpEntry(dump, carrier + i).halfwords[GroupHalfword]);
+    }
+    return matrix;
+}
+
+void RunDump(Session& session, const DumpOptions& options, int inputDescriptor) {
+    std::optional<std::vector<std::uint8_t>> bytes =
+        LoadDump(session, options.path, inputDescriptor, BadEntryExit);
+    if (!bytes) {
+        return;
+    }
+    Dump dump;
+    dump.bytes = std::move(*bytes);
+    if (options.groups) {
         WriteGroups(session, options, dump);
     } else {
         WriteEntries(session, options, dump);

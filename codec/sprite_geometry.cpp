@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr std::int32_t ScreenHeight = 192;
-constexpr std::int32_t YRange = 256;
-constexpr std::int32_t XRange = 512;
 constexpr std::int32_t DoubleSizeFactor = 2;
 
 std::int32_t LeadingNumber(const char* text) {

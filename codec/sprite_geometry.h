@@ -7,6 +7,12 @@
 #include <cstdint>
 #include <optional>
 
+// The screen, and the ranges the coordinates count in: Y wraps at 256, X at 512.
+constexpr std::int32_t ScreenWidth = 256;
+constexpr std::int32_t ScreenHeight = 192;
+constexpr std::int32_t YRange = 256;
+constexpr std::int32_t XRange = 512;
+
 struct PixelSize {
     std::int32_t width = 0;
     std::int32_t height = 0;
