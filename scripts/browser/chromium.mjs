@@ -45,6 +45,6 @@ export function refuseNetwork(page, file) {
 
 // Resolves once the program has built its window and the browser has drawn it.
 export async function windowDrawn(page) {
-    await page.waitForFunction(() => document.title !== '' && document.querySelector('.window'));
+    await page.waitForFunction(() => document.querySelector('.window'));
     await page.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => setTimeout(drawn))));
 }
