@@ -43,6 +43,29 @@ try {
     }
     const entry = await named('OAM Value (6 bytes Hex)');
 
+    // The window: its inner area centred in the viewport, the page titled and with its icon.
+    const frame = await page.$eval('.window', (window) => {
+        const box = window.getBoundingClientRect();
+        return [box.width, box.height, box.left * 2 + box.width - innerWidth,
+            box.top * 2 + box.height - innerHeight, document.title,
+            document.querySelector('link[rel=icon]').href.slice(0, 22)].join(' ');
+    });
+    check('the window', frame === '840 380 0 0 Quorvex - Dunmarrow data:image/png;base64,', frame);
+
+    // A spin field steps with its Up key and its arrows, and stops at its bounds.
+    const tile = await named('Tile Number');
+    await tile.click();
+    await page.keyboard.press('ArrowUp');
+    await page.keyboard.press('ArrowUp');
+    const stepped = await value(tile);
+    const arrows = await tile.evaluate((input) => input.parentNode.querySelectorAll('button').length);
+    const down = await page.$('::-p-aria([name="Tile Number"]) + span > button:last-child');
+    for (let click = 0; click < 3; ++click) {
+        await down.click();
+    }
+    check('a spin field steps within its range', `${stepped} ${arrows} ${await value(tile)}` === '2 2 0',
+        `${stepped} ${arrows} ${await value(tile)}`);
+
     // Encode: the entry of the window's worked example.
     await typeInto('Y-Coordinate', '100');
     await typeInto('X-Coordinate', '300');
