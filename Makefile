@@ -72,6 +72,7 @@ build: host linux win32 win64 web
 
 test: build fuzz-build dist
 	tests/package/check_dist dist/oamcalc-$(VERSION)-windows.zip $(VERSION)
+	cd dist && sha256sum -c SHA256SUMS
 	ctest --test-dir build/fuzz --output-on-failure
 	ctest --test-dir build/host --output-on-failure
 	ctest --test-dir build/linux --output-on-failure

@@ -63,8 +63,8 @@ try {
     for (let click = 0; click < 3; ++click) {
         await down.click();
     }
-    check('a spin field steps within its range', `${stepped} ${arrows} ${await value(tile)}` === '2 2 0',
-        `${stepped} ${arrows} ${await value(tile)}`);
+    const spin = `${stepped} ${arrows} ${await value(tile)}`;
+    check('a spin field steps within its range', spin === '2 2 0', spin);
 
     // Encode: the entry of the window's worked example.
     await typeInto('Y-Coordinate', '100');
