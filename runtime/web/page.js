@@ -192,8 +192,13 @@ mergeInto(LibraryManager.library, {
         if (!OamPage.listening) {
             OamPage.listening = true;
             document.addEventListener('keydown', OamPage.keys);
-            // A tab has no close box of its own: closing the tab is closing the window.
-            window.addEventListener('pagehide', function() { OamPage.note(OamPage.pageClosed, 0); });
+            // A tab has no close box of its own: closing the tab is closing the window. A page kept
+            // to come back to (the browser's back button) is not closed.
+            window.addEventListener('pagehide', function(event) {
+                if (!event.persisted) {
+                    OamPage.note(OamPage.pageClosed, 0);
+                }
+            });
         }
         if (OamPage.window) {
             OamPage.window.remove();
