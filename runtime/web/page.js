@@ -20,7 +20,7 @@ mergeInto(LibraryManager.library, {
             OamPage.noted.push(what, serial);
             const wake = OamPage.wake;
             if (wake) {
-                // The program resumes once the browser has finished with this event.
+                // The program resumes as soon as this listener returns, before the page is drawn.
                 OamPage.wake = null;
                 queueMicrotask(wake);
             }
