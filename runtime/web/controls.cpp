@@ -49,15 +49,17 @@ void StopControls() {
     ResetEvents();
 }
 
-// The browser places the window: centred in the viewport, at its top-left corner when the
-// viewport is smaller. A tab has no frame, so the flags ask for nothing the page can give.
-bool OpenMainWindow(int number, int, int, int width, int height, TextRef title, std::int32_t) {
+// A centred window stands in the middle of the viewport, at its top-left corner when the viewport
+// is smaller. A tab has no frame, so the other flags ask for nothing the page can give.
+bool OpenMainWindow(int number, int x, int y, int width, int height, TextRef title,
+                    std::int32_t flags) {
     if (number != MainWindow || width <= 0 || height <= 0) {
         return false;
     }
     StopControls();
     windowWidth = width;
-    return oam_page_open_window(width, height, Chars(title).c_str()) != 0;
+    return oam_page_open_window(x, y, width, height, (flags & CentreOnScreenFlag) != 0,
+                                Chars(title).c_str()) != 0;
 }
 
 bool CreateTextLabel(ControlId id, int x, int y, int width, int height, TextRef text) {

@@ -18,7 +18,7 @@ enum PageHappening : int {
 };
 
 extern "C" {
-int oam_page_open_window(int width, int height, const char* title);
+int oam_page_open_window(int x, int y, int width, int height, int centred, const char* title);
 void oam_page_close_window();
 
 int oam_page_label(int x, int y, int width, int height, const char* text);

@@ -188,7 +188,7 @@ mergeInto(LibraryManager.library, {
     },
 
     oam_page_open_window__deps: ['$OamPage'],
-    oam_page_open_window: function(width, height, title) {
+    oam_page_open_window: function(x, y, width, height, centred, title) {
         if (!OamPage.listening) {
             OamPage.listening = true;
             document.addEventListener('keydown', OamPage.keys);
@@ -207,6 +207,12 @@ mergeInto(LibraryManager.library, {
         frame.className = 'window';
         frame.style.width = width + 'px';
         frame.style.height = height + 'px';
+        // The page centres the window; one that asks for no centring stands where it asked.
+        if (!centred) {
+            frame.style.position = 'absolute';
+            frame.style.left = x + 'px';
+            frame.style.top = y + 'px';
+        }
         OamPage.listen(frame);
         document.body.appendChild(frame);
         document.title = UTF8ToString(title);
