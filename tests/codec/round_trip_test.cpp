@@ -2,8 +2,8 @@
 // what the window cannot hold.
 #include "ui/buttons.h"
 
+#include "harness/shift_and_mask.h"
 #include "tests/support/fresh_window.h"
-#include "tests/support/shift_and_mask.h"
 
 #include <gtest/gtest.h>
 

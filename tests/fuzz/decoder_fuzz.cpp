@@ -4,8 +4,8 @@
 // the window cannot hold.
 #include "codec/decoder.h"
 #include "codec/encoder.h"
+#include "harness/shift_and_mask.h"
 #include "tests/support/headless/headless.h"
-#include "tests/support/shift_and_mask.h"
 #include "tests/support/user.h"
 #include "tests/support/window_picture.h"
 #include "ui/buttons.h"
