@@ -5,7 +5,10 @@ FUZZ_SECONDS ?= 60
 
 # The Windows program this machine runs: the 32-bit one, as the program is made for, wherever the
 # kernel runs 32-bit code, and the 64-bit one where it does not. ARCH=win32 or ARCH=win64 chooses.
-CAN_RUN_32BIT := $(shell scripts/can-run-32bit >/dev/null 2>&1 && echo yes)
+# The probe runs once, and only when a recipe asks for the answer: never for `make clean`. So no
+# prerequisite names $(ARCH); the recipes that need the tree make it.
+probe_32bit = $(shell scripts/can-run-32bit >/dev/null 2>&1 && echo yes)
+CAN_RUN_32BIT = $(eval CAN_RUN_32BIT := $(probe_32bit))$(CAN_RUN_32BIT)
 ARCH ?= $(if $(CAN_RUN_32BIT),win32,win64)
 VERSION = $(shell sed -n '/^project/s/.*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
@@ -79,7 +82,8 @@ test-windows:
 run: linux
 	@scripts/run-native
 
-run-windows: $(ARCH)
+run-windows:
+	@$(MAKE) --no-print-directory $(ARCH)
 	@scripts/run-program $(ARCH)
 
 install: linux
@@ -91,7 +95,10 @@ dist: win32 win64
 
 # The tables: the codec natively, then start-up, response, idle use and memory of the native
 # program and of the Windows one under Wine.
-bench: bench-build $(ARCH)
+bench: bench-build
+	@$(MAKE) --no-print-directory $(ARCH)
+	cmake -S . -B build/$(ARCH) -DOAMCALC_BENCH=ON
+	cmake --build build/$(ARCH) -j $(JOBS) --target windows_bench
 	@scripts/bench $(ARCH)
 
 # Each fuzzer for FUZZ_SECONDS, growing its corpus in the build tree from the committed seeds.

@@ -2,7 +2,7 @@
 // conversion could cost.
 #include "codec/decoder.h"
 #include "codec/encoder.h"
-#include "tests/support/shift_and_mask.h"
+#include "harness/shift_and_mask.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 #include "codec/decoder.h"
 #include "codec/encoder.h"
 
-#include "tests/support/shift_and_mask.h"
+#include "harness/shift_and_mask.h"
 
 #include <gtest/gtest.h>
 
