@@ -11,51 +11,66 @@ VERSION = $(shell sed -n '/^project/s/.*VERSION \([0-9.]*\).*/\1/p' CMakeLists.t
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps host linux win32 win64 fuzz-build bench-build build test test-windows run \
-	run-windows install dist fuzz bench format clean
+.PHONY: all deps deps-native deps-windows deps-test-tools deps-package host linux win32 win64 \
+	fuzz-build bench-build build test test-windows run run-windows install deb dist fuzz bench \
+	format clean
 
 all: build
 
+# Each target installs only the groups of packages its work needs (scripts/install-deps); `deps`
+# installs them all.
 deps:
 	@scripts/install-deps
 
+deps-native:
+	@scripts/install-deps native
+
+deps-windows:
+	@scripts/install-deps native windows
+
+deps-test-tools:
+	@scripts/install-deps native test-tools
+
+deps-package:
+	@scripts/install-deps native package
+
 # Native tree, with AddressSanitizer and UndefinedBehaviorSanitizer: the codec, the headless layer
 # and the loop's rules are tested here, fast.
-host: deps
+host: deps-native
 	cmake -S . -B build/host -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DOAMCALC_SANITIZE=ON
 	cmake --build build/host -j $(JOBS)
 
 # The native program on the Qt control layer, optimised, with its tests on that layer.
-linux: deps
+linux: deps-native
 	cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Release -DOAMCALC_LAYER=qt
 	cmake --build build/linux -j $(JOBS)
 
 # The Windows program and its test programs, cross-compiled for 32-bit and for 64-bit Windows from
 # the same sources.
-win32: deps
+win32: deps-windows
 	cmake -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 	cmake --build build/win32 -j $(JOBS)
 
-win64: deps
+win64: deps-windows
 	cmake -S . -B build/win64 -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
 	cmake --build build/win64 -j $(JOBS)
 
 # The fuzzers, built with clang; CTest runs a short smoke of each.
-fuzz-build: deps
+fuzz-build: deps-test-tools
 	cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DOAMCALC_FUZZ=ON
 	cmake --build build/fuzz -j $(JOBS)
 
 # The native benchmarks, optimised and without sanitizers.
-bench-build: deps
+bench-build: deps-test-tools
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DOAMCALC_BENCH=ON
 	cmake --build build/bench -j $(JOBS) --target codec_bench
 
 build: host linux win32 win64
 
-test: build fuzz-build dist
+test: deps build fuzz-build dist
 	tests/package/check_dist dist/oamcalc-$(VERSION)-windows.zip $(VERSION)
 	ctest --test-dir build/fuzz --output-on-failure
 	ctest --test-dir build/host --output-on-failure
