@@ -8,6 +8,7 @@ FUZZ_SECONDS ?= 60
 CAN_RUN_32BIT := $(shell scripts/can-run-32bit >/dev/null 2>&1 && echo yes)
 ARCH ?= $(if $(CAN_RUN_32BIT),win32,win64)
 VERSION = $(shell sed -n '/^project/s/.*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+DEB = dist/oamcalc_$(VERSION)-1_$(shell dpkg --print-architecture).deb
 
 PREFIX ?= /usr/local
 
@@ -72,6 +73,8 @@ build: host linux win32 win64
 
 test: deps build fuzz-build dist
 	tests/package/check_dist dist/oamcalc-$(VERSION)-windows.zip $(VERSION)
+	cd dist && sha256sum -c SHA256SUMS
+	tests/package/check_deb $(DEB) build/deb-root
 	ctest --test-dir build/fuzz --output-on-failure
 	ctest --test-dir build/host --output-on-failure
 	ctest --test-dir build/linux --output-on-failure
@@ -99,9 +102,18 @@ run-windows: $(ARCH)
 install: linux
 	cmake --install build/linux --prefix $(PREFIX)
 
-# Both programs and both command-line companions, named by architecture, in one zip.
-dist: win32 win64
-	@scripts/make-dist $(VERSION)
+# The native program as a Debian package, checked by lintian.
+deb: linux deps-package
+	cpack --config build/linux/CPackConfig.cmake -B build/linux/deb
+	mkdir -p dist
+	cp build/linux/deb/$(notdir $(DEB)) $(DEB)
+	lintian --display-info --fail-on error,warning $(DEB)
+	@echo "deb: $(DEB)"
+
+# Both programs and both command-line companions, named by architecture, in one zip; the Debian
+# package beside it, and the checksums of both.
+dist: win32 win64 deb
+	@scripts/make-dist $(VERSION) $(DEB)
 
 # The tables: the codec natively, then start-up, response, idle use and memory of the native
 # program and of the Windows one under Wine.
