@@ -8,7 +8,7 @@ _comp_oamcalc_cli_section()
     local program=$1 command=$2 section=$3 line inside=""
     while IFS= read -r line; do
         if [[ $line == "$section:" ]]; then
-            inside=set
+            inside=1
         elif [[ $inside ]]; then
             [[ $line ]] || break
             printf '%s\n' "${line#"${line%%[! ]*}"}"
@@ -30,7 +30,7 @@ _comp_oamcalc_cli_options()
                 seen=()
                 for value in ${BASH_REMATCH[2]//,/ }; do
                     [[ ${seen[${value,,}]-} ]] && continue
-                    seen[${value,,}]=set
+                    seen[${value,,}]=1
                     values+="${values:+ }$value"
                 done
                 kind="=$values"
@@ -39,7 +39,7 @@ _comp_oamcalc_cli_options()
             fi
             for name in ${name//,/ }; do
                 [[ ${printed[$name]-} ]] && continue # -h,--help is in every help
-                printed[$name]=set
+                printed[$name]=1
                 printf '%s%s\n' "$name" "$kind"
             done
         done < <(_comp_oamcalc_cli_section "$1" "$command" Options)
@@ -70,16 +70,17 @@ _comp_oamcalc_cli()
     for option in "${options[@]}"; do
         if [[ $option == "$prev="* ]]; then
             # The option's value: its listed values, or nothing to offer (a number, a text).
-            COMPREPLY=($(compgen -W "${option#*=}" -- "$cur"))
+            mapfile -t COMPREPLY < <(compgen -W "${option#*=}" -- "$cur")
             return
         fi
     done
 
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "${options[*]%%=*}" -- "$cur"))
+        mapfile -t COMPREPLY < <(compgen -W "${options[*]%%=*}" -- "$cur")
     elif [[ ! $command ]]; then
-        COMPREPLY=($(compgen -W "$commands" -- "$cur"))
-    elif [[ $command == dump ]]; then
+        mapfile -t COMPREPLY < <(compgen -W "$commands" -- "$cur")
+    elif _comp_oamcalc_cli_section "$program" "$command" Positionals | grep -q '^[A-Z]*FILE'; then
+        # A command whose arguments are files (dump's FILE) gets file names.
         _filedir
     fi
 } &&
