@@ -5,6 +5,7 @@
 #include "cli/entry_records.h"
 #include "cli/exit_codes.h"
 #include "cli/matrix_cells.h"
+#include "codec/bit_fields.h"
 #include "codec/memory_layout.h"
 #include "codec/sprite_geometry.h"
 
@@ -102,7 +103,8 @@ void Write(Session& session, const Record& record, bool& headerWritten) {
 std::vector<OamFields> DecodeAll(const Dump& dump) {
     std::vector<OamFields> all;
     for (std::size_t index = 0; index * BytesPerEntry < dump.bytes.size(); ++index) {
-        all.push_back(*DecodeEntry(EntryTextOf(DumpEntry(dump.bytes, index))));
+        MemoryEntry entry = DumpEntry(dump.bytes, index);
+        all.push_back(FieldsOfWords({entry.halfwords[0], entry.halfwords[1], entry.halfwords[2]}));
     }
     return all;
 }

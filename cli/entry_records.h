@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cli/records.h"
-#include "codec/decoder.h"
+#include "codec/layout.h"
 
 #include <cstdint>
 #include <optional>

@@ -3,7 +3,6 @@
 // part of the entry.
 #pragma once
 
-#include "codec/decoder.h"
 #include "codec/layout.h"
 
 #include <cstdint>
@@ -11,17 +10,13 @@
 #include <string>
 #include <string_view>
 
-struct FieldEntry {
-    const char* name;
-    FieldPlace place;
-    std::int32_t OamFields::*value;
-};
+using FieldEntry = FieldLayout;
 
-constexpr const char* RotScaleName = "rotScale";
-constexpr const char* ShapeName = "shape";
-constexpr const char* SizeCodeName = "sizeCode";
+constexpr const char* RotScaleName = LayoutOf(&OamFields::rotScale).name;
+constexpr const char* ShapeName = LayoutOf(&OamFields::shape).name;
+constexpr const char* SizeCodeName = LayoutOf(&OamFields::sizeCode).name;
 
-constexpr std::size_t FieldCount = 16;
+constexpr std::size_t FieldCount = EntryFields.size();
 
 std::span<const FieldEntry> FieldTable();
 

@@ -7,8 +7,7 @@
 #include "cli/exit_codes.h"
 #include "cli/line_reader.h"
 #include "cli/memory_order.h"
-#include "codec/decoder.h"
-#include "codec/encoder.h"
+#include "codec/bit_fields.h"
 #include "codec/layout.h"
 
 #include <algorithm>
@@ -17,7 +16,6 @@
 
 namespace {
 
-constexpr const char* NotAnEntryMessage = "This is not a valid 6 bytes OAM";
 constexpr const char* EntryExpected = " (twelve hexadecimal digits expected)";
 constexpr const char* MemoryOrderExpected = " (six or eight bytes in memory order expected)";
 
@@ -29,30 +27,31 @@ void Answer(Session& session, const Record& record) {
 }
 
 void DecodeJob(Session& session, std::string_view job, std::int64_t number) {
-    std::optional<OamFields> fields;
+    std::optional<AttributeWords> words;
     std::optional<MemoryEntry> memory;
     std::string shownEntry;
     if (session.memoryOrder) {
         memory = ReadMemoryOrder(job);
         if (memory) {
-            Text entry = EntryTextOf(*memory);
-            fields = DecodeEntry(entry);
-            shownEntry = MemoryOrderText(entry);
+            words = AttributeWords{};
+            std::copy_n(memory->halfwords.begin(), AttributeCount, words->begin());
+            shownEntry = MemoryOrderText(EntryTextOf(*memory));
         }
     } else {
-        fields = DecodeEntry(job);
+        words = ReadEntryDigits(job);
     }
-    if (!fields) {
+    if (!words) {
         Fail(session, BadEntryExit,
              QuotedEcho(job) + ": " + NotAnEntryMessage +
                  (session.memoryOrder ? MemoryOrderExpected : EntryExpected),
              number, job);
         return;
     }
+    OamFields fields = FieldsOfWords(*words);
     EntryAnswer answer;
     answer.line = number;
     answer.entry = session.memoryOrder ? std::string_view(shownEntry) : job;
-    answer.fields = &*fields;
+    answer.fields = &fields;
     answer.memoryOrder = session.memoryOrder;
     if (memory && memory->hasGroupHalfword) {
         answer.groupHalfword = memory->halfwords[GroupHalfword];
@@ -66,7 +65,8 @@ void EncodeJob(Session& session, std::string_view job, std::int64_t number) {
         Fail(session, BadFieldExit, *problem, number, job);
         return;
     }
-    Text entry = EncodeEntry(fields);
+    Text entry(EntryTextLength, ' ');
+    WriteEntryDigits(WordsOfFields(fields), entry.data());
     if (session.memoryOrder) {
         entry = MemoryOrderText(entry);
     }

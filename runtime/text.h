@@ -28,6 +28,20 @@ Text FormatBinary(Number value);
 // a negative value.
 Text FormatHex(Number value);
 
+// The value of one digit of base 2, 10 or 16 (either case), or -1 when `c` is not one. Every reader
+// of digits in the program goes through here.
+inline int DigitValue(char c, int base) {
+    int value = base;
+    if (c >= '0' && c <= '9') {
+        value = c - '0';
+    } else if (base == 16 && c >= 'A' && c <= 'F') {
+        value = c - 'A' + 10;
+    } else if (base == 16 && c >= 'a' && c <= 'f') {
+        value = c - 'a' + 10;
+    }
+    return value < base ? value : -1;
+}
+
 // Reads an optional sign ("-" or "+") after blanks and tabs, then "$" for hexadecimal, "%" for
 // binary or a decimal digit, then digits up to the first one that is not of the base. Wraps
 // modulo 2^64; a text without digits gives 0.
