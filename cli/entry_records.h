@@ -19,7 +19,7 @@ struct EntryAnswer {
     const OamFields* fields = nullptr;
     bool memoryOrder = false;                   // the run reads or writes memory order
     std::optional<std::uint16_t> groupHalfword; // given in memory order
-    std::string_view input;                     // escaped, for a failed job
+    std::string_view input;                     // cut, for a failed job
     std::string_view error;
 };
 

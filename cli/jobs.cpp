@@ -96,7 +96,7 @@ void Fail(Session& session, int exitCode, std::string_view message, std::int64_t
           std::string_view input) {
     session.worst = std::max(session.worst, exitCode);
     if (session.inlineErrors && line > 0) {
-        std::string echo = Echoed(input);
+        std::string echo = CutInput(input);
         EntryAnswer answer;
         answer.line = line;
         answer.memoryOrder = session.memoryOrder;

@@ -1,5 +1,7 @@
 #include "cli/records.h"
 
+#include "cli/json_string.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -13,26 +15,6 @@ void AppendNumber(std::string& out, std::int64_t number) {
     char digits[NumberChars];
     auto [end, error] = std::to_chars(digits, digits + NumberChars, number);
     out.append(digits, end);
-}
-
-// Our own texts are ASCII and echoed input is escaped already; a control character that still
-// reaches here is escaped so the object stays JSON.
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    for (char c : text) {
-        auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < ' ') {
-            out += "\\u00";
-            out += HexDigits[byte >> 4];
-            out += HexDigits[byte & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
 }
 
 // Pairs quote with the same escapes as JSON, so a value with blanks or quotes reads back whole.
@@ -69,6 +51,12 @@ void AppendValue(std::string& out, Format format, const Cell& cell) {
     case CellKind::Decimal:
         AppendDecimal(out, cell.real, static_cast<int>(cell.number));
         break;
+    case CellKind::NumberText:
+        out += cell.text;
+        break;
+    case CellKind::Null:
+        out += format == Format::Json ? "null" : "";
+        break;
     case CellKind::Numbers:
         out += format == Format::Json ? "[" : "";
         AppendNumbers(out, cell.numbers);
@@ -98,7 +86,8 @@ void WriteShownCells(std::string& out, Format format, const Record& record) {
     out += json ? "{" : "";
     bool first = true;
     for (const Cell& cell : std::span(record.cells).first(record.count)) {
-        if (cell.kind == CellKind::Absent || cell.tableOnly) {
+        if (cell.kind == CellKind::Absent || cell.tableOnly ||
+            (cell.kind == CellKind::Null && !json)) {
             continue;
         }
         if (!first) {
@@ -139,6 +128,14 @@ void AddDecimal(Record& record, const char* name, double real, int places) {
     Cell& cell = Added(record, name, CellKind::Decimal);
     cell.real = real;
     cell.number = places;
+}
+
+void AddNumberText(Record& record, const char* name, std::string_view digits) {
+    Added(record, name, CellKind::NumberText).text = digits;
+}
+
+void AddNull(Record& record, const char* name) {
+    Added(record, name, CellKind::Null);
 }
 
 void AddNumbers(Record& record, const char* name, std::span<const std::int32_t> numbers) {

@@ -14,12 +14,14 @@ enum class Format { Text, Json, Table };
 
 enum class CellKind {
     Absent,
-    Number,   // a whole number
-    Word,     // text written bare in pairs and rows, quoted in JSON
-    Quoted,   // text quoted in pairs and in JSON
-    Decimal,  // a real number with a decimal point, to a number of places
-    Numbers,  // a list of whole numbers: 1,2,3 or [1,2,3]
-    Halfword, // four hexadecimal digits, quoted in JSON
+    Number,     // a whole number
+    Word,       // text written bare in pairs and rows, quoted in JSON
+    Quoted,     // text quoted in pairs and in JSON
+    Decimal,    // a real number with a decimal point, to a number of places
+    Numbers,    // a list of whole numbers: 1,2,3 or [1,2,3]
+    Halfword,   // four hexadecimal digits, quoted in JSON
+    NumberText, // a number already written, bare in every format
+    Null,       // no value: null in JSON, left out of pairs, empty in a row
 };
 
 struct Cell {
@@ -43,6 +45,8 @@ void AddNumber(Record& record, const char* name, std::int64_t number);
 void AddWord(Record& record, const char* name, std::string_view word);
 void AddQuoted(Record& record, const char* name, std::string_view text);
 void AddDecimal(Record& record, const char* name, double real, int places);
+void AddNumberText(Record& record, const char* name, std::string_view digits);
+void AddNull(Record& record, const char* name);
 void AddNumbers(Record& record, const char* name, std::span<const std::int32_t> numbers);
 void AddHalfword(Record& record, const char* name, std::uint16_t halfword);
 void AddAbsent(Record& record, const char* name);
