@@ -59,9 +59,9 @@ Blanks (space, tab, CR, VT, FF) around a job are ignored, and so is a byte-order
 start; blank lines are skipped; a line may be at most 4096 bytes. Answers go to standard output,
 one line each. A bad line is reported on standard error as "line N: ..." and the others still
 run; with --inline-errors it is reported in standard output instead, in place of its answer, so
-every non-blank line gives exactly one line: line=N error="..." (JSON:
-{"line":N,"input":"...","error":"..."}, input being the line's first 40 bytes, "..." when cut, a
-byte that is not UTF-8 as U+FFFD). --tsv writes a header row and then the columns line, entry,
+every non-blank line gives exactly one line: line=N error="...", or in JSON {"line":N,
+"input":"...","error":"..."} with input the line's first 40 bytes ("..." when cut; a byte that
+is not UTF-8 as U+FFFD). --tsv writes a header row and then the columns line, entry,
 every field and error, each row the same columns, empty where rotScale does not select a field.
 Arguments are all or nothing: any bad one, and no answer is printed.
 )";
