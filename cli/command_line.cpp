@@ -127,10 +127,10 @@ std::string FieldsHelp() {
     for (const FieldEntry& field : FieldTable()) {
         std::string note;
         if (field.place.reading != FlagReading::Always) {
-            note = std::string("only with ") + RotScaleName +
+            note = "only with " + std::string(RotScaleName) +
                    (field.place.reading == FlagReading::FlagOn ? "=1" : "=0");
         }
-        help += HelpLine(field.name, RangeText(field), note);
+        help += HelpLine(std::string(field.name), RangeText(field), note);
     }
     help += HelpLine(SizeName, "for shape and sizeCode together, a size of the window's list:", "");
     for (std::size_t shapeStart = 0; shapeStart < SizeNames.size(); shapeStart += SizesPerShape) {

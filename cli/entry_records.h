@@ -23,6 +23,10 @@ struct EntryAnswer {
     std::string_view error;
 };
 
+// The fields the flag selects, in pairs or JSON: what EntryRecord gives there when the run does
+// not use memory order.
+void WriteFieldsOnly(std::string& out, Format format, const OamFields& fields);
+
 // line and entry are columns of the table only: pairs and JSON show the fields alone.
 Record EntryRecord(const EntryAnswer& answer);
 

@@ -1,9 +1,5 @@
 #include "cli/field_table.h"
 
-std::span<const FieldEntry> FieldTable() {
-    return EntryFields;
-}
-
 const FieldEntry* FindField(std::string_view name) {
     for (const FieldEntry& field : EntryFields) {
         // The first letter sorts out most fields before a name is measured: this runs for every
@@ -15,14 +11,6 @@ const FieldEntry* FindField(std::string_view name) {
     return nullptr;
 }
 
-std::int32_t FieldMaximum(const FieldEntry& field) {
-    return static_cast<std::int32_t>(WidthMask(field.place));
-}
-
 std::string RangeText(const FieldEntry& field) {
     return "0 to " + std::to_string(FieldMaximum(field));
-}
-
-bool FlagSelects(const FieldEntry& field, std::int32_t rotScale) {
-    return FlagSelects(field.place, rotScale);
 }

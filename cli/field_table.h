@@ -12,21 +12,27 @@
 
 using FieldEntry = FieldLayout;
 
-constexpr const char* RotScaleName = LayoutOf(&OamFields::rotScale).name;
-constexpr const char* ShapeName = LayoutOf(&OamFields::shape).name;
-constexpr const char* SizeCodeName = LayoutOf(&OamFields::sizeCode).name;
+constexpr std::string_view RotScaleName = LayoutOf(&OamFields::rotScale).name;
+constexpr std::string_view ShapeName = LayoutOf(&OamFields::shape).name;
+constexpr std::string_view SizeCodeName = LayoutOf(&OamFields::sizeCode).name;
 
 constexpr std::size_t FieldCount = EntryFields.size();
 
-std::span<const FieldEntry> FieldTable();
+inline std::span<const FieldEntry> FieldTable() {
+    return EntryFields;
+}
 
 // Nothing for a name that is not a field; names are matched exactly, as they are printed.
 const FieldEntry* FindField(std::string_view name);
 
 // Every value from 0 to this fits the field's width.
-std::int32_t FieldMaximum(const FieldEntry& field);
+inline std::int32_t FieldMaximum(const FieldEntry& field) {
+    return static_cast<std::int32_t>(WidthMask(field.place));
+}
 
 // "0 to 255", for messages and help.
 std::string RangeText(const FieldEntry& field);
 
-bool FlagSelects(const FieldEntry& field, std::int32_t rotScale);
+inline bool FlagSelects(const FieldEntry& field, std::int32_t rotScale) {
+    return FlagSelects(field.place, rotScale);
+}

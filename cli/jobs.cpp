@@ -19,11 +19,15 @@ namespace {
 constexpr const char* EntryExpected = " (twelve hexadecimal digits expected)";
 constexpr const char* MemoryOrderExpected = " (six or eight bytes in memory order expected)";
 
-void Answer(Session& session, const Record& record) {
-    WriteRecord(session.out.buffer, session.format, record);
+void Answered(Session& session) {
     if (!session.holdAnswers) {
         EndRecord(session.out);
     }
+}
+
+void Answer(Session& session, const Record& record) {
+    WriteRecord(session.out.buffer, session.format, record);
+    Answered(session);
 }
 
 void DecodeJob(Session& session, std::string_view job, std::int64_t number) {
@@ -48,6 +52,11 @@ void DecodeJob(Session& session, std::string_view job, std::int64_t number) {
         return;
     }
     OamFields fields = FieldsOfWords(*words);
+    if (session.format != Format::Table && !session.memoryOrder) {
+        WriteFieldsOnly(session.out.buffer, session.format, fields);
+        Answered(session);
+        return;
+    }
     EntryAnswer answer;
     answer.line = number;
     answer.entry = session.memoryOrder ? std::string_view(shownEntry) : job;
@@ -85,9 +94,7 @@ void EncodeJob(Session& session, std::string_view job, std::int64_t number) {
     out += json ? "\"" : "";
     out += entry;
     out += json ? "\"\n" : "\n";
-    if (!session.holdAnswers) {
-        EndRecord(session.out);
-    }
+    Answered(session);
 }
 
 } // namespace

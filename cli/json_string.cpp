@@ -1,6 +1,7 @@
 #include "cli/json_string.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -55,28 +56,32 @@ std::size_t SequenceLength(std::string_view text) {
 
 } // namespace
 
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
+char* PutJsonString(char* at, std::string_view text) {
+    *at++ = '"';
     while (!text.empty()) {
         char c = text[0];
         auto byte = static_cast<unsigned char>(c);
         std::size_t taken = 1;
         if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
+            *at++ = '\\';
+            *at++ = c;
         } else if (byte < FirstControl) {
-            out += "\\u00";
-            out += HexDigits[byte >> 4];
-            out += HexDigits[byte & 0xF];
+            for (char escaped :
+                 {'\\', 'u', '0', '0', HexDigits[byte >> 4], HexDigits[byte & 0xF]}) {
+                *at++ = escaped;
+            }
         } else if (byte < FirstNonAscii) {
-            out += c;
+            *at++ = c;
         } else if (std::size_t length = SequenceLength(text); length > 0) {
-            out.append(text.substr(0, length));
+            std::memcpy(at, text.data(), length);
+            at += length;
             taken = length;
         } else {
-            out.append(ReplacementCharacter);
+            std::memcpy(at, ReplacementCharacter.data(), ReplacementCharacter.size());
+            at += ReplacementCharacter.size();
         }
         text.remove_prefix(taken);
     }
-    out += '"';
+    *at++ = '"';
+    return at;
 }

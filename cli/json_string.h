@@ -3,7 +3,11 @@
 // UTF-8 as U+FFFD, the replacement character, so the line is always valid JSON.
 #pragma once
 
-#include <string>
 #include <string_view>
 
-void AppendJsonString(std::string& out, std::string_view text);
+// Each byte of text takes at most this many in the string.
+constexpr std::size_t JsonGrowth = 6; // \u001F
+
+// Writes the string, its quotes included, at `at`, which has room for 2 + JsonGrowth bytes per
+// byte of text; gives the end.
+char* PutJsonString(char* at, std::string_view text);

@@ -24,12 +24,13 @@ enum class CellKind {
     Null,       // no value: null in JSON, left out of pairs, empty in a row
 };
 
+// Filled whole by each Add function; a record leaves the cells it does not use as they are.
 struct Cell {
-    const char* name = "";
-    CellKind kind = CellKind::Absent;
-    bool tableOnly = false; // a column of the table that pairs and JSON leave out
-    std::int64_t number = 0;
-    double real = 0;
+    std::string_view name;
+    CellKind kind;
+    bool tableOnly; // a column of the table that pairs and JSON leave out
+    std::int64_t number;
+    double real;
     std::string_view text;
     std::span<const std::int32_t> numbers;
 };
@@ -41,20 +42,29 @@ struct Record {
     std::size_t count = 0;
 };
 
-void AddNumber(Record& record, const char* name, std::int64_t number);
-void AddWord(Record& record, const char* name, std::string_view word);
-void AddQuoted(Record& record, const char* name, std::string_view text);
-void AddDecimal(Record& record, const char* name, double real, int places);
-void AddNumberText(Record& record, const char* name, std::string_view digits);
-void AddNull(Record& record, const char* name);
-void AddNumbers(Record& record, const char* name, std::span<const std::int32_t> numbers);
-void AddHalfword(Record& record, const char* name, std::uint16_t halfword);
-void AddAbsent(Record& record, const char* name);
+void AddNumber(Record& record, std::string_view name, std::int64_t number);
+void AddWord(Record& record, std::string_view name, std::string_view word);
+void AddQuoted(Record& record, std::string_view name, std::string_view text);
+void AddDecimal(Record& record, std::string_view name, double real, int places);
+void AddNumberText(Record& record, std::string_view name, std::string_view digits);
+void AddNull(Record& record, std::string_view name);
+void AddNumbers(Record& record, std::string_view name, std::span<const std::int32_t> numbers);
+void AddHalfword(Record& record, std::string_view name, std::uint16_t halfword);
+void AddAbsent(Record& record, std::string_view name);
 
 // The cell added last is a column of the table only.
 void MarkTableOnly(Record& record);
 
 void WriteRecord(std::string& out, Format format, const Record& record);
+
+struct NamedNumber {
+    std::string_view name;
+    std::int64_t number;
+};
+
+// Pairs or a JSON object of these numbers alone, as WriteRecord writes a record of them: the
+// answer to nearly every decode job, written straight.
+void WriteNumbers(std::string& out, Format format, std::span<const NamedNumber> cells);
 
 // The names of the record's cells, tab-separated, for the first line of a table.
 void WriteHeader(std::string& out, const Record& record);

@@ -32,8 +32,10 @@ void WriteEntryDigits(const AttributeWords& words, char* out) {
     }
 }
 
+// The loops over the places are unrolled: each place is then a constant shift and mask.
 OamFields FieldsOfWords(const AttributeWords& words) {
     OamFields fields;
+#pragma GCC unroll 16
     for (const FieldLayout& field : EntryFields) {
         std::uint32_t word = words[static_cast<std::size_t>(field.place.attribute)];
         fields.*field.value =
@@ -44,6 +46,7 @@ OamFields FieldsOfWords(const AttributeWords& words) {
 
 AttributeWords WordsOfFields(const OamFields& fields) {
     std::array<std::uint32_t, AttributeCount> words{};
+#pragma GCC unroll 16
     for (const FieldLayout& field : EntryFields) {
         if (FlagSelects(field.place, fields.rotScale)) {
             auto value = static_cast<std::uint32_t>(fields.*field.value);

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 // Every field of an entry. Where the rotation/scaling flag decides what a place means, both
 // readings are held: doubleSize and objDisable are the same bit, and rotScaleParam covers the two
@@ -68,7 +69,7 @@ constexpr FieldPlace TileNumberPlace{2, 7, 10};
 // Every field of an entry with its name, in the order of the entry's bits. The unused bits under
 // the flips are not a field.
 struct FieldLayout {
-    const char* name;
+    std::string_view name;
     FieldPlace place;
     std::int32_t OamFields::*value;
 };

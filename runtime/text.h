@@ -4,6 +4,7 @@
 // results.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,17 +29,31 @@ Text FormatBinary(Number value);
 // a negative value.
 Text FormatHex(Number value);
 
-// The value of one digit of base 2, 10 or 16 (either case), or -1 when `c` is not one. Every reader
-// of digits in the program goes through here.
-inline int DigitValue(char c, int base) {
-    int value = base;
-    if (c >= '0' && c <= '9') {
-        value = c - '0';
-    } else if (base == 16 && c >= 'A' && c <= 'F') {
-        value = c - 'A' + 10;
-    } else if (base == 16 && c >= 'a' && c <= 'f') {
-        value = c - 'a' + 10;
+namespace text_detail {
+
+constexpr int DecimalDigits = 10;
+constexpr int LetterDigits = 6; // A to F
+
+// Each character's value as a digit of the largest base, 16; -1 for every other character.
+inline constexpr std::array<std::int8_t, 256> DigitValues = [] {
+    std::array<std::int8_t, 256> values{};
+    values.fill(-1);
+    for (int i = 0; i < DecimalDigits; ++i) {
+        values['0' + i] = static_cast<std::int8_t>(i);
     }
+    for (int i = 0; i < LetterDigits; ++i) {
+        values['A' + i] = values['a' + i] = static_cast<std::int8_t>(DecimalDigits + i);
+    }
+    return values;
+}();
+
+} // namespace text_detail
+
+// The value of one digit of base 2, 10 or 16 (either case), or -1 when `c` is not one. Every reader
+// of digits in the program goes through here; it is a look-up, since the command line reads every
+// digit of its input here.
+inline int DigitValue(char c, int base) {
+    int value = text_detail::DigitValues[static_cast<unsigned char>(c)];
     return value < base ? value : -1;
 }
 
