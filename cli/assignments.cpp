@@ -6,9 +6,11 @@
 #include "codec/size_names.h"
 
 #include <array>
+#include <bit>
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -20,9 +22,19 @@ struct Assignment {
 
 // Which assignment set each field, by its place in the field table, and in what order. Only the
 // places in `set` are filled: nothing more is cleared for each job.
+// A view with no constructor, so that the array of them is not cleared for each job.
+struct Shown {
+    const char* data;
+    std::size_t size;
+};
+
+std::string_view ViewOf(Shown shown) {
+    return {shown.data, shown.size};
+}
+
 struct Given {
     std::uint32_t set = 0;
-    std::array<std::string_view, FieldCount> shownBy;
+    std::array<Shown, FieldCount> shownBy;
     std::array<std::size_t, FieldCount> order;
     std::size_t count = 0;
 };
@@ -100,10 +112,10 @@ std::optional<std::string> Record(const FieldEntry* field, std::string_view show
     std::uint32_t bit = std::uint32_t{1} << index;
     if ((given.set & bit) != 0) {
         return Echoed(shown) + ": " + std::string(field->name) + " is already given by " +
-               Echoed(given.shownBy[index]);
+               Echoed(ViewOf(given.shownBy[index]));
     }
     given.set |= bit;
-    given.shownBy[index] = shown;
+    given.shownBy[index] = {shown.data(), shown.size()};
     given.order[given.count++] = index;
     return std::nullopt;
 }
@@ -141,7 +153,7 @@ std::optional<std::string> CheckFlag(const Given& given, const OamFields& fields
     for (std::size_t index : std::span(given.order).first(given.count)) {
         const FieldEntry& field = FieldTable()[index];
         if (!FlagSelects(field, fields.rotScale)) {
-            return Echoed(given.shownBy[index]) + ": " + std::string(field.name) + " (" +
+            return Echoed(ViewOf(given.shownBy[index])) + ": " + std::string(field.name) + " (" +
                    RangeText(field) + ") is part of the entry only with " +
                    std::string(RotScaleName) + "=" + (fields.rotScale != 0 ? "0" : "1");
         }
@@ -189,9 +201,50 @@ Word NextWord(std::string_view& rest) {
     return word;
 }
 
+bool IsDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The common job, every word a field's name, "=" and a number in its range, read with one search
+// for each "=" and one pass over the digits: this runs for every job. Any other job, and any job
+// with a problem, is left to the exact reading below, which gives the same fields for such a job.
+bool ReadPlainJob(std::string_view job, OamFields& fields) {
+    Given given;
+    const char* end = job.data() + job.size();
+    for (const char* at = job.data();;) {
+        while (at < end && KindOf(*at) == BlankCharacter) {
+            ++at;
+        }
+        if (at == end) {
+            return !CheckFlag(given, fields);
+        }
+        const auto* equals = static_cast<const char*>(std::memchr(at, '=', end - at));
+        // A name with a blank in it is no field's, nor is the size.
+        const FieldEntry* field =
+            equals ? FindField({at, static_cast<std::size_t>(equals - at)}) : nullptr;
+        if (!field || equals + 1 == end || !IsDecimalDigit(equals[1])) {
+            return false;
+        }
+        std::int32_t number = 0;
+        auto [valueEnd, error] = std::from_chars(equals + 1, end, number);
+        if (error != std::errc{} || (valueEnd < end && KindOf(*valueEnd) != BlankCharacter) ||
+            number > FieldMaximum(*field) ||
+            Record(field, {at, static_cast<std::size_t>(valueEnd - at)}, given)) {
+            return false;
+        }
+        fields.*field->value = number;
+        at = valueEnd;
+    }
+}
+
 } // namespace
 
 std::optional<std::string> ReadAssignments(std::string_view job, OamFields& fields) {
+    OamFields plain;
+    if (ReadPlainJob(job, plain)) {
+        fields = plain;
+        return std::nullopt;
+    }
     Given given;
     std::string_view rest = job;
     Word word = NextWord(rest);

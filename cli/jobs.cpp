@@ -89,11 +89,9 @@ void EncodeJob(Session& session, std::string_view job, std::int64_t number) {
         return;
     }
     // A bare entry, or a JSON string of it: a script takes the answer as it is.
-    std::string& out = session.out.buffer;
     bool json = session.format == Format::Json;
-    out += json ? "\"" : "";
-    out += entry;
-    out += json ? "\"\n" : "\n";
+    std::string_view quote = json ? "\"" : "";
+    session.out.buffer.append(quote).append(entry).append(quote) += '\n';
     Answered(session);
 }
 

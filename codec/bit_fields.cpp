@@ -5,6 +5,9 @@ namespace {
 constexpr char UpperHexDigits[] = "0123456789ABCDEF";
 constexpr unsigned DigitBits = 4;
 constexpr unsigned DigitMask = 0xF;
+constexpr std::size_t ByteValues = 256;
+constexpr unsigned BitsPerByte = 8;
+constexpr std::size_t ByteMask = 0xFF;
 
 } // namespace
 
@@ -24,10 +27,20 @@ std::optional<AttributeWords> ReadEntryDigits(std::string_view text) {
     return words;
 }
 
+// The two digits of each byte, looked up at once.
+constexpr std::array<std::array<char, 2>, ByteValues> ByteDigits = [] {
+    std::array<std::array<char, 2>, ByteValues> digits{};
+    for (std::size_t byte = 0; byte < ByteValues; ++byte) {
+        digits[byte] = {UpperHexDigits[byte >> DigitBits], UpperHexDigits[byte & DigitMask]};
+    }
+    return digits;
+}();
+
 void WriteEntryDigits(const AttributeWords& words, char* out) {
     for (std::uint16_t word : words) {
-        for (int digit = AttributeDigits - 1; digit >= 0; --digit) {
-            *out++ = UpperHexDigits[word >> (static_cast<unsigned>(digit) * DigitBits) & DigitMask];
+        for (std::size_t byte : {std::size_t{word} >> BitsPerByte, std::size_t{word} & ByteMask}) {
+            *out++ = ByteDigits[byte][0];
+            *out++ = ByteDigits[byte][1];
         }
     }
 }
