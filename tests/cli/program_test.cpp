@@ -223,17 +223,13 @@ TEST(ExitCodes, ACommandLineMistakeIsOneShortLine) {
                        "with --help for more information\n");
 }
 
-nlohmann::json Parsed(const std::string& line) {
-    nlohmann::json value;
-    EXPECT_NO_THROW(value = nlohmann::json::parse(line)) << line;
-    return value;
-}
-
+// Each line of the text, parsed by a real JSON parser.
 std::vector<nlohmann::json> JsonLines(const std::string& text) {
     std::vector<nlohmann::json> values;
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {
-        values.push_back(Parsed(line));
+        values.push_back(nlohmann::json::parse(line, nullptr, false));
+        EXPECT_FALSE(values.back().is_discarded()) << line;
     }
     return values;
 }
@@ -270,19 +266,16 @@ TEST(Json, EchoesTheInputEscapedOnce) {
 
 // Every JSON answer the cases hold (the program must print each exactly, in every tree) parses.
 TEST(Json, EveryJsonLineOfTheCasesParses) {
-    std::size_t parsed = 0;
+    std::string answers;
     for (const auto& file : std::filesystem::directory_iterator(OAMCALC_CLI_CASES)) {
         std::ifstream text(file.path());
         for (std::string line; std::getline(text, line);) {
             bool object = line.starts_with('{') && line.ends_with('}');
             bool string = line.size() > 1 && line.starts_with('"') && line.ends_with('"');
-            if (file.path().extension() == ".out" && (object || string)) {
-                Parsed(line);
-                ++parsed;
-            }
+            answers += file.path().extension() == ".out" && (object || string) ? line + "\n" : "";
         }
     }
-    EXPECT_GT(parsed, 10u);
+    EXPECT_GT(JsonLines(answers).size(), 10u);
 }
 
 // The rules of screen position and box size at every edge: each shape and size code with both

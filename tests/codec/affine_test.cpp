@@ -90,19 +90,17 @@ void ExpectExact(const FixedMatrix& m) {
     }
 }
 
-FixedMatrix Matrix(std::uint16_t pa, std::uint16_t pb, std::uint16_t pc, std::uint16_t pd) {
-    return {static_cast<std::int16_t>(pa), static_cast<std::int16_t>(pb),
-            static_cast<std::int16_t>(pc), static_cast<std::int16_t>(pd)};
-}
-
+// The examples of the issue it had: 0001 0000 007E 0084, 0061 FFC7 0039 005F, 7FFF 0000 0000 7FFF,
+// and zero rows; FFD1 0000 FFFF 0014 and 0100 0080 0000 0100 shear.
 TEST(Affine, GivesBackTheMatricesThatWereWrong) {
-    for (FixedMatrix m : {Matrix(0x0001, 0, 0x007E, 0x0084), Matrix(0x0061, 0xFFC7, 0x0039, 0x005F),
-                          Matrix(0x7FFF, 0, 0, 0x7FFF), Matrix(0x8000, 0, 0, 0x8000),
-                          Matrix(0, 0, 0, 0), Matrix(0, 0, 0x0100, 0), Matrix(0x0100, 0, 0, 0)}) {
+    for (FixedMatrix m :
+         {FixedMatrix{1, 0, 0x7E, 0x84}, FixedMatrix{0x61, -0x39, 0x39, 0x5F},
+          FixedMatrix{0x7FFF, 0, 0, 0x7FFF}, FixedMatrix{-0x8000, 0, 0, -0x8000},
+          FixedMatrix{0, 0, 0, 0}, FixedMatrix{0, 0, 0x100, 0}, FixedMatrix{0x100, 0, 0, 0}}) {
         ExpectExact(m);
     }
-    EXPECT_FALSE(ExactRotationScale(Matrix(0xFFD1, 0, 0xFFFF, 0x0014)));
-    EXPECT_FALSE(ExactRotationScale(Matrix(0x0100, 0x0080, 0, 0x0100)));
+    EXPECT_FALSE(ExactRotationScale({-0x2F, 0, -1, 0x14}));
+    EXPECT_FALSE(ExactRotationScale({0x100, 0x80, 0, 0x100}));
 }
 
 TEST(Affine, GivesBackEveryMatrixThatAnglesAndScalesMake) {
