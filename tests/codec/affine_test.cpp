@@ -120,7 +120,6 @@ TEST(Affine, GivesBackEveryMatrixThatAnglesAndScalesMake) {
             }
         }
     }
-    std::printf("%d matrices from random angles and scales given back\n", trips);
 }
 
 // Random parameters nearly always shear; rotations nudged by a step either way are decided by
