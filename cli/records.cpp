@@ -70,11 +70,10 @@ char* PutDecimal(char* at, double real, int places) {
     return at + std::max(text.find_last_not_of('0'), point + 1) + 1;
 }
 
-bool Quoted(char*& at, bool quoted) {
+void Quoted(char*& at, bool quoted) {
     if (quoted) {
         *at++ = '"';
     }
-    return quoted;
 }
 
 // Pairs quote text with the same escapes as JSON, so a value with blanks or quotes reads back

@@ -99,10 +99,10 @@ std::vector<std::int64_t> Candidates(Range range, int places, bool fromLow) {
         return candidates;
     }
     double start = fromLow ? low : std::clamp(std::round((low + high) / 2), low, high);
-    for (double step = 0; candidates.size() < CandidatesPerCount && step <= high - low; ++step) {
+    candidates.push_back(static_cast<std::int64_t>(start));
+    for (double step = 1; candidates.size() < CandidatesPerCount && step <= high - low; ++step) {
         for (double k : {start + step, start - step}) {
-            if (k >= low && k <= high && candidates.size() < CandidatesPerCount &&
-                (step > 0 || k == start + step)) {
+            if (k >= low && k <= high && candidates.size() < CandidatesPerCount) {
                 candidates.push_back(static_cast<std::int64_t>(k));
             }
         }
