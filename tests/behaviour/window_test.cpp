@@ -3,8 +3,8 @@
 // closing.
 #include "tests/behaviour/layer_under_test.h"
 
-#include "harness/shift_and_mask.h"
 #include "tests/support/fresh_window.h"
+#include "tests/support/shift_and_mask.h"
 #include "tests/support/window_description.h"
 #include "ui/buttons.h"
 #include "ui/event_loop.h"

@@ -3,7 +3,7 @@
 // window cannot hold.
 #include "codec/decoder.h"
 #include "codec/encoder.h"
-#include "harness/shift_and_mask.h"
+#include "tests/support/shift_and_mask.h"
 
 #include <algorithm>
 #include <cctype>

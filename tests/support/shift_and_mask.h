@@ -1,6 +1,5 @@
-// An independent account of the entry layout, by shifts and masks: the tests check the digit-text
-// codec against it, and the bench measures the codec beside it. Only for states within their
-// fields.
+// An independent account of the entry layout, by shifts and masks, to check the digit-text codec
+// against. Only for states within their fields.
 #pragma once
 
 #include "codec/encoder.h"
