@@ -240,7 +240,8 @@ int RunCommandLine(int argc, const char* const* argv, const Descriptors& descrip
     std::string engineName;
     CLI::App* dump = app.add_subcommand("dump", "Print every entry of a raw OAM memory dump");
     dump->add_option("FILE", dumpOptions.path, "The dump; - or none for standard input");
-    dump->add_option("--engine", engineName, "Only engine a or b");
+    // The values are named in the help, where the shell's completion reads them too.
+    dump->add_option("--engine", engineName, "Only engine a or b")->type_name("TEXT:{a,b}");
     dump->add_flag("--visible", dumpOptions.visibleOnly, "Leave out hidden entries");
     dump->add_flag("--groups", dumpOptions.groups, "Print the rotation/scaling groups instead");
     dump->footer(std::string(ExamplesTitle) + DumpExamples + DumpHelp + SubcommandExitCodes);
