@@ -1,0 +1,72 @@
+// What a screen reader reads: a field, a spin field or a list by the label made just before it,
+// without the label's colon, and a list's item as its value.
+#include "runtime/qt/layer.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLabel>
+
+namespace {
+
+// Qt reads a list on Linux by its item, and leaves its label to the label's relation; a screen
+// reader that looks for a control by name would then find "Normal" eleven times. Here a list is
+// named as the other fields are, with its item as the value and its opened list as its child.
+class AccessibleList : public QAccessibleWidget {
+  public:
+    explicit AccessibleList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text part) const override {
+        return part == QAccessible::Value ? List()->currentText() : QAccessibleWidget::text(part);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(List()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == List()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = List()->view()->isVisible();
+        return state;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() || action == pressAction()) {
+            List()->showPopup();
+        }
+    }
+
+  private:
+    QComboBox* List() const { return static_cast<QComboBox*>(widget()); }
+};
+
+// The layer's lists report themselves as plain QComboBox; Qt asks the factory installed last first.
+QAccessibleInterface* ReadListsByName(const QString& className, QObject* object) {
+    auto* list = qobject_cast<QComboBox*>(object);
+    return list && className == QLatin1String("QComboBox") ? new AccessibleList(list) : nullptr;
+}
+
+} // namespace
+
+void ReadListsByName() {
+    QAccessible::installFactory(ReadListsByName);
+}
+
+void NameControlByLabel(ControlId id) {
+    auto* label = qobject_cast<QLabel*>(ControlWidget(NamingLabel(id)));
+    if (label) {
+        label->setBuddy(ControlWidget(id));
+        NameBuddy(label);
+    }
+}
+
+void NameBuddy(QWidget* label) {
+    const auto* named = qobject_cast<QLabel*>(label);
+    if (named && named->buddy()) {
+        named->buddy()->setAccessibleName(ToQt(NameFromLabel(FromQt(named->text()))));
+    }
+}
