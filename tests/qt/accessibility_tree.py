@@ -6,8 +6,10 @@
 Run inside a private X server and session bus (scripts/with-xvfb dbus-run-session -- ...): starts
 the accessibility bus, switches it on as a screen reader does, starts PROGRAM and reads its tree
 with pyatspi. Prints the tree, and fails unless every control of DESCRIPTION (the committed
-main_window.txt) is found by its name, with its role, in the frame drawn around it.
+main_window.txt) is found by its name, with its role, in the frame drawn around it, and each list
+shows its first item.
 """
+import ctypes
 import shlex
 import subprocess
 import sys
@@ -23,8 +25,8 @@ NAMED_BY_LABEL = {"field", "spin", "list"}
 
 
 def described_controls(path):
-    """(name, role, frame) of every control; a field, spin field or list is named by the label
-    described just before it, without the colon the label shows."""
+    """(name, role, frame, shown item) of every control; a field, spin field or list is named by
+    the label described just before it, without the colon the label shows."""
     rows = [shlex.split(line) for line in open(path) if line[:1].isdigit()]
     frames = [(int(x), int(y), int(x) + int(w), int(y) + int(h), text)
               for _, kind, x, y, w, h, text, *_ in rows if kind == "frame"]
@@ -34,7 +36,7 @@ def described_controls(path):
         x, y, w, h = int(x), int(y), int(w), int(h)
         frame = next((f[4] for f in frames if kind != "frame" and
                       f[0] <= x and f[1] <= y and x + w <= f[2] and y + h <= f[3]), None)
-        wanted.append((name, ROLES[kind], frame))
+        wanted.append((name, ROLES[kind], frame, rest[0] if kind == "list" else None))
     return wanted
 
 
@@ -67,24 +69,30 @@ def program_window(name, program):
     sys.exit(f"accessibility_tree: {name} never showed on the accessibility bus")
 
 
+def shown_item(node):
+    if node.getRoleName() != "combo box":
+        return None
+    try:
+        return node.queryText().getText(0, -1)
+    except NotImplementedError:
+        return ""
+
+
 def value_of(node):
     role = node.getRoleName()
     if role == "spin button":
         return f" = {node.queryValue().currentValue:g}"
-    if role == "combo box" and node.childCount:
-        chosen = [item.name for item in node[0] if item.getState().contains(pyatspi.STATE_SELECTED)]
-        return f" = {chosen[0]!r}" if chosen else ""
-    if role == "text":
-        return f" = {node.queryText().getText(0, -1)!r}"
+    if role in ("combo box", "text"):
+        return f" = {node.queryText().getText(0, -1)!r}" if "Text" in node.get_interfaces() else ""
     return ""
 
 
 def read_tree(node, found, frame=None, depth=0):
-    """Prints the tree down to the controls and gathers (name, role, frame) of each."""
+    """Prints the tree down to the controls and gathers (name, role, frame, shown item) of each."""
     states = node.getState()
     greyed = "" if states.contains(pyatspi.STATE_ENABLED) else " (greyed)"
     print(f"{'  ' * depth}{node.getRoleName()} {node.name!r}{value_of(node)}{greyed}")
-    found.add((node.name, node.getRoleName(), frame))
+    found.add((node.name, node.getRoleName(), frame, shown_item(node)))
     if node.getRoleName() in ("combo box", "spin button"):
         return
     for child in node:
@@ -92,6 +100,11 @@ def read_tree(node, found, frame=None, depth=0):
 
 
 def main(program, description):
+    # The X server resets whenever its last client leaves, refusing anyone who comes meanwhile: the
+    # bus launcher comes and goes before the program starts, so this connection stays throughout.
+    held = ctypes.CDLL("libX11.so.6").XOpenDisplay(None)
+    if not held:
+        sys.exit("accessibility_tree: no X server to hold")
     launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
     shown = None
     try:
@@ -100,8 +113,9 @@ def main(program, description):
         found = set()
         read_tree(program_window(program.rsplit("/", 1)[-1], shown), found)
         missing = [c for c in described_controls(description) if c not in found]
-        for name, role, frame in missing:
-            print(f"missing: {role} {name!r}" + (f" in {frame!r}" if frame else ""))
+        for name, role, frame, item in missing:
+            print(f"missing: {role} {name!r}" + (f" in {frame!r}" if frame else "") +
+                  (f" showing {item!r}" if item else ""))
         return 1 if missing else 0
     finally:
         for started in (shown, launcher):
