@@ -70,7 +70,7 @@ class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface
 };
 
 // The layer's lists report themselves as plain QComboBox; Qt asks the factory installed last first.
-QAccessibleInterface* ReadListsByName(const QString& className, QObject* object) {
+QAccessibleInterface* ListInterface(const QString& className, QObject* object) {
     auto* list = qobject_cast<QComboBox*>(object);
     return list && className == QLatin1String("QComboBox") ? new AccessibleList(list) : nullptr;
 }
@@ -78,7 +78,7 @@ QAccessibleInterface* ReadListsByName(const QString& className, QObject* object)
 } // namespace
 
 void ReadListsByName() {
-    QAccessible::installFactory(ReadListsByName);
+    QAccessible::installFactory(ListInterface);
 }
 
 void NameControlByLabel(ControlId id) {
