@@ -5,40 +5,62 @@ FUZZ_SECONDS ?= 60
 
 # The Windows program this machine runs: the 32-bit one, as the program is made for, wherever the
 # kernel runs 32-bit code, and the 64-bit one where it does not. ARCH=win32 or ARCH=win64 chooses.
-CAN_RUN_32BIT := $(shell scripts/can-run-32bit >/dev/null 2>&1 && echo yes)
+# The probe runs once, and only when a recipe asks for the answer: never for `make clean`. So no
+# prerequisite names $(ARCH); the recipes that need the tree make it.
+probe_32bit = $(shell scripts/can-run-32bit >/dev/null 2>&1 && echo yes)
+CAN_RUN_32BIT = $(eval CAN_RUN_32BIT := $(probe_32bit))$(CAN_RUN_32BIT)
 ARCH ?= $(if $(CAN_RUN_32BIT),win32,win64)
 VERSION = $(shell sed -n '/^project/s/.*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+DEB = dist/oamcalc_$(VERSION)-1_$(shell dpkg --print-architecture).deb
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps host linux win32 win64 fuzz-build bench-build build test test-windows run \
-	run-windows install dist fuzz bench format clean web run-web web-bench-build
+.PHONY: all deps deps-native deps-windows deps-test-tools deps-package deps-web host linux win32 \
+	win64 fuzz-build bench-build build test test-windows run run-windows install deb dist fuzz \
+	bench format clean web run-web web-bench-build
 
 all: build
 
+# Each target installs only the groups of packages its work needs (scripts/install-deps); `deps`
+# installs them all.
 deps:
 	@scripts/install-deps
 
+deps-native:
+	@scripts/install-deps native
+
+deps-windows:
+	@scripts/install-deps native windows
+
+deps-test-tools:
+	@scripts/install-deps native test-tools
+
+deps-package:
+	@scripts/install-deps native package
+
+deps-web:
+	@scripts/install-deps native web
+
 # Native tree, with AddressSanitizer and UndefinedBehaviorSanitizer: every native suite, the
 # behaviour suite on the real Qt layer drawn off screen.
-host: deps
+host: deps-test-tools
 	cmake -S . -B build/host -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DOAMCALC_SANITIZE=ON
 	cmake --build build/host -j $(JOBS)
 
 # The native program on the Qt control layer, optimised, as it runs and installs; its tests are
 # only the checks of the built program.
-linux: deps
+linux: deps-native
 	cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Release -DOAMCALC_SUITES=OFF
 	cmake --build build/linux -j $(JOBS)
 
 # The Windows program and its test programs, cross-compiled for 32-bit and for 64-bit Windows from
 # the same sources.
-win32: deps
+win32: deps-windows
 	cmake -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 	cmake --build build/win32 -j $(JOBS)
 
-win64: deps
+win64: deps-windows
 	cmake -S . -B build/win64 -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
 	cmake --build build/win64 -j $(JOBS)
@@ -47,20 +69,20 @@ win64: deps
 # Debian's Node modules whichever Node comes first; build/web/oamcalc.html holds all of it. The
 # tree also holds the behaviour suite as a page, run in headless Chromium.
 web: export NODE_PATH := /usr/share/nodejs
-web: deps
+web: deps-web
 	emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release
 	cmake --build build/web -j $(JOBS)
 
 # The fuzzers, built with clang; CTest runs a short smoke of each.
-fuzz-build: deps
+fuzz-build: deps-test-tools
 	cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DOAMCALC_FUZZ=ON
 	cmake --build build/fuzz -j $(JOBS)
 
 # The native benchmarks and their peers, in the optimised program's tree.
-bench-build: deps
+bench-build: deps-test-tools
 	cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Release -DOAMCALC_SUITES=OFF -DOAMCALC_BENCH=ON
-	cmake --build build/linux -j $(JOBS)
+	cmake --build build/linux -j $(JOBS) --target native_bench
 
 # The web program's benchmark peer, in the web tree.
 web-bench-build: export NODE_PATH := /usr/share/nodejs
@@ -70,9 +92,10 @@ web-bench-build: web
 
 build: host linux win32 win64 web
 
-test: build fuzz-build dist
+test: deps build fuzz-build dist
 	tests/package/check_dist dist/oamcalc-$(VERSION)-windows.zip $(VERSION)
 	cd dist && sha256sum -c SHA256SUMS
+	tests/package/check_deb $(DEB) build/deb-root
 	ctest --test-dir build/fuzz --output-on-failure
 	ctest --test-dir build/host --output-on-failure
 	ctest --test-dir build/linux --output-on-failure
@@ -95,7 +118,8 @@ test-windows:
 run: linux
 	@scripts/run-native
 
-run-windows: $(ARCH)
+run-windows:
+	@$(MAKE) --no-print-directory $(ARCH)
 	@scripts/run-program $(ARCH)
 
 # The one file in the default browser; with no display, a screenshot from headless Chromium.
@@ -105,14 +129,25 @@ run-web: web
 install: linux
 	cmake --install build/linux --prefix $(PREFIX)
 
-# Both programs and both command-line companions, named by architecture, in one zip; and the web
-# program's one file.
-dist: win32 win64 web
-	@scripts/make-dist $(VERSION)
+# The native program as a Debian package, checked by lintian.
+deb: linux deps-package
+	cpack --config build/linux/CPackConfig.cmake -B build/linux/deb
+	mkdir -p dist
+	cp build/linux/deb/$(notdir $(DEB)) $(DEB)
+	lintian --display-info --fail-on error,warning $(DEB)
+	@echo "deb: $(DEB)"
+
+# Both programs and both command-line companions, named by architecture, in one zip; the web
+# program's one file and the Debian package beside it, and the checksums of all three.
+dist: win32 win64 web deb
+	@scripts/make-dist $(VERSION) $(DEB)
 
 # The tables: the codec natively, then start-up, response, idle use and memory of the native
 # program, of the Windows one under Wine and of the web one in headless Chromium.
-bench: bench-build $(ARCH) web-bench-build
+bench: bench-build web-bench-build
+	@$(MAKE) --no-print-directory $(ARCH)
+	cmake -S . -B build/$(ARCH) -DOAMCALC_BENCH=ON
+	cmake --build build/$(ARCH) -j $(JOBS) --target windows_bench
 	@scripts/bench $(ARCH)
 
 # Each fuzzer for FUZZ_SECONDS, growing its corpus in the build tree from the committed seeds.

@@ -5,6 +5,7 @@
 #include "cli/exit_codes.h"
 #include "cli/matrix_cells.h"
 #include "codec/affine.h"
+#include "codec/layout.h"
 
 #include <array>
 #include <charconv>
@@ -13,18 +14,28 @@
 namespace {
 
 constexpr std::size_t HalfwordDigits = 4;
+// Only for a matrix that shears, whose angle and scales are the nearest, not exact.
 constexpr int AnglePlaces = 2;
 constexpr int ScalePlaces = 3;
-constexpr int HexBase = 16;
+constexpr unsigned DigitBits = 4;
+
+constexpr int ShownPlaces = 3;
+constexpr const char* AngleName = "angle";
+constexpr const char* ScaleXName = "scaleX";
+constexpr const char* ScaleYName = "scaleY";
+constexpr const char* ShearName = "shear";
 
 struct Scales {
     double x = 1;
     double y = 1;
 };
 
+// Every number option is read here: decimal digits with an optional sign, point and exponent,
+// finite; no hexadecimal, no "nan" or "inf", no blanks inside.
 std::optional<double> Real(std::string_view text) {
     double value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (text.empty() || error != std::errc{} || end != text.data() + text.size() ||
         !std::isfinite(value)) {
         return std::nullopt;
@@ -44,11 +55,16 @@ std::optional<Scales> ReadScales(std::string_view text) {
 }
 
 std::optional<std::int16_t> ReadHalfword(std::string_view text) {
-    std::uint16_t value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, HexBase);
-    if (text.empty() || text.size() > HalfwordDigits || error != std::errc{} ||
-        end != text.data() + text.size()) {
+    if (text.empty() || text.size() > HalfwordDigits) {
         return std::nullopt;
+    }
+    unsigned value = 0;
+    for (char c : text) {
+        int digit = DigitValue(c, HexBase);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        value = value << DigitBits | static_cast<unsigned>(digit);
     }
     return static_cast<std::int16_t>(value);
 }
@@ -62,32 +78,42 @@ void Write(Session& session, const Record& record) {
 }
 
 void Forward(Session& session, const AffineOptions& options) {
+    std::optional<double> degrees = 0.0;
+    if (options.degrees) {
+        degrees = Real(Trimmed(*options.degrees));
+        if (!degrees) {
+            Fail(session, BadFieldExit,
+                 "--angle " + QuotedEcho(*options.degrees) + ": expected a decimal number");
+            return;
+        }
+    }
     Scales scales;
     if (options.scale) {
         std::optional<Scales> read = ReadScales(*options.scale);
         if (!read) {
             Fail(session, BadFieldExit,
                  "--scale " + QuotedEcho(*options.scale) +
-                     ": expected a scale S or SX,SY, each a number other than 0");
+                     ": expected a scale S or SX,SY, each a decimal number other than 0");
             return;
         }
         scales = *read;
     }
-    double degrees = options.degrees.value_or(0);
-    ExactMatrix exact = MatrixFor(degrees, scales.x, scales.y);
-    FixedMatrix matrix{};
-    for (std::size_t i = 0; i < MatrixParameters; ++i) {
-        std::optional<std::int16_t> fixed = ToFixedPoint(exact[i]);
-        if (!fixed) {
-            Fail(session, BadFieldExit,
-                 std::string(ParameterNames[i]) + " would be " + std::to_string(exact[i]) +
-                     ", outside signed 8.8 (-128.0 to 127.99609375): use a larger scale");
-            return;
+    ExactMatrix exact = MatrixFor(*degrees, scales.x, scales.y);
+    std::optional<FixedMatrix> matrix = FixedMatrixFor(*degrees, scales.x, scales.y);
+    if (!matrix) {
+        std::size_t i = 0;
+        while (ToFixedPoint(exact[i])) {
+            ++i;
         }
-        matrix[i] = *fixed;
+        std::string value;
+        AppendDecimal(value, exact[i], ShownPlaces);
+        Fail(session, BadFieldExit,
+             "--scale: " + std::string(ParameterNames[i]) + " would be " + value +
+                 ", outside signed 8.8 (-128.0 to 127.99609375): use a larger scale");
+        return;
     }
     Record record;
-    AddMatrixCells(record, matrix);
+    AddMatrixCells(record, *matrix);
     Write(session, record);
 }
 
@@ -103,16 +129,21 @@ void Back(Session& session, const AffineOptions& options) {
         }
         matrix[i] = *halfword;
     }
-    std::optional<RotationScale> found = RotationScaleOf(matrix);
-    if (!found) {
-        Fail(session, BadFieldExit, "a row of the matrix is zero: no angle and scale give it");
-        return;
-    }
     Record record;
-    AddDecimal(record, "angle", found->degrees, AnglePlaces);
-    AddDecimal(record, "scaleX", found->scaleX, ScalePlaces);
-    AddDecimal(record, "scaleY", found->scaleY, ScalePlaces);
-    AddNumber(record, "shear", found->shears ? 1 : 0);
+    std::optional<RotationScaleTexts> exact = ExactRotationScale(matrix);
+    if (exact) {
+        AddNumberText(record, AngleName, exact->degrees);
+        AddNumberText(record, ScaleXName, exact->scaleX);
+        AddNumberText(record, ScaleYName, exact->scaleY);
+        AddNumber(record, ShearName, 0);
+    } else {
+        // A shearing matrix has both rows: a zero row agrees with every angle.
+        RotationScale nearest = *NearestRotationScale(matrix);
+        AddDecimal(record, AngleName, nearest.degrees, AnglePlaces);
+        AddDecimal(record, ScaleXName, nearest.scaleX, ScalePlaces);
+        AddDecimal(record, ScaleYName, nearest.scaleY, ScalePlaces);
+        AddNumber(record, ShearName, 1);
+    }
     Write(session, record);
 }
 

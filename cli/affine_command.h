@@ -8,7 +8,7 @@
 #include <vector>
 
 struct AffineOptions {
-    std::optional<double> degrees;
+    std::optional<std::string> degrees;
     std::optional<std::string> scale;    // "S" or "SX,SY"
     std::vector<std::string> parameters; // PA PB PC PD, as hexadecimal halfwords
 };

@@ -6,8 +6,11 @@
 #include "codec/size_names.h"
 
 #include <array>
+#include <bit>
 #include <cctype>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -17,10 +20,22 @@ struct Assignment {
     std::string_view shown; // name=value as given, for messages
 };
 
-// Which assignment set each field, by its place in the field table, and in what order.
+// Which assignment set each field, by its place in the field table, and in what order. Only the
+// places in `set` are filled: nothing more is cleared for each job.
+// A view with no constructor, so that the array of them is not cleared for each job.
+struct Shown {
+    const char* data;
+    std::size_t size;
+};
+
+std::string_view ViewOf(Shown shown) {
+    return {shown.data, shown.size};
+}
+
 struct Given {
-    std::array<std::string_view, FieldCount> shownBy{};
-    std::array<std::size_t, FieldCount> order{};
+    std::uint32_t set = 0;
+    std::array<Shown, FieldCount> shownBy;
+    std::array<std::size_t, FieldCount> order;
     std::size_t count = 0;
 };
 
@@ -94,11 +109,13 @@ std::optional<std::int32_t> Number(std::string_view text) {
 // A field may be set once, whether by its own name or through the size.
 std::optional<std::string> Record(const FieldEntry* field, std::string_view shown, Given& given) {
     std::size_t index = IndexOf(field);
-    if (!given.shownBy[index].empty()) {
-        return Echoed(shown) + ": " + field->name + " is already given by " +
-               Echoed(given.shownBy[index]);
+    std::uint32_t bit = std::uint32_t{1} << index;
+    if ((given.set & bit) != 0) {
+        return Echoed(shown) + ": " + std::string(field->name) + " is already given by " +
+               Echoed(ViewOf(given.shownBy[index]));
     }
-    given.shownBy[index] = shown;
+    given.set |= bit;
+    given.shownBy[index] = {shown.data(), shown.size()};
     given.order[given.count++] = index;
     return std::nullopt;
 }
@@ -124,8 +141,8 @@ std::optional<std::string> Read(const Assignment& assignment, Given& given, OamF
     }
     std::optional<std::int32_t> number = Number(value);
     if (!number || *number > FieldMaximum(*field)) {
-        return Echoed(assignment.shown) + ": " + field->name + " takes a whole number from " +
-               RangeText(*field);
+        return Echoed(assignment.shown) + ": " + std::string(field->name) +
+               " takes a whole number from " + RangeText(*field);
     }
     fields.*field->value = *number;
     return Record(field, assignment.shown, given);
@@ -136,40 +153,119 @@ std::optional<std::string> CheckFlag(const Given& given, const OamFields& fields
     for (std::size_t index : std::span(given.order).first(given.count)) {
         const FieldEntry& field = FieldTable()[index];
         if (!FlagSelects(field, fields.rotScale)) {
-            return Echoed(given.shownBy[index]) + ": " + field.name + " (" + RangeText(field) +
-                   ") is part of the entry only with " + RotScaleName + "=" +
-                   (fields.rotScale != 0 ? "0" : "1");
+            return Echoed(ViewOf(given.shownBy[index])) + ": " + std::string(field.name) + " (" +
+                   RangeText(field) + ") is part of the entry only with " +
+                   std::string(RotScaleName) + "=" + (fields.rotScale != 0 ? "0" : "1");
         }
     }
     return std::nullopt;
 }
 
-// The assignment that starts with `word`, with every following word that has no "=" as part of
-// its value; `rest` then starts at the next assignment.
-Assignment NextAssignment(std::string_view word, std::string_view& rest) {
-    const char* valueEnd = word.data() + word.size();
-    for (std::string_view ahead = rest, next = NextWord(ahead);
-         !next.empty() && next.find('=') == std::string_view::npos; next = NextWord(ahead)) {
-        valueEnd = next.data() + next.size();
-        rest = ahead;
+// A word of a job and the place of its first "=", if any.
+struct Word {
+    std::string_view text;
+    std::size_t equals = std::string_view::npos;
+};
+
+enum CharacterKind : std::uint8_t { OtherCharacter, BlankCharacter, EqualsCharacter };
+
+constexpr std::array<CharacterKind, 256> CharacterKinds = [] {
+    std::array<CharacterKind, 256> kinds{};
+    for (std::size_t c = 0; c < kinds.size(); ++c) {
+        kinds[c] = IsBlank(static_cast<char>(c)) ? BlankCharacter : OtherCharacter;
     }
-    std::size_t equals = word.find('=');
-    std::string_view shown(word.data(), static_cast<std::size_t>(valueEnd - word.data()));
-    return {shown.substr(0, equals), shown.substr(equals + 1), shown};
+    kinds['='] = EqualsCharacter;
+    return kinds;
+}();
+
+CharacterKind KindOf(char c) {
+    return CharacterKinds[static_cast<unsigned char>(c)];
+}
+
+// Looks at each character once, by a look-up: this runs for every character of every job.
+Word NextWord(std::string_view& rest) {
+    std::size_t start = 0;
+    while (start < rest.size() && KindOf(rest[start]) == BlankCharacter) {
+        ++start;
+    }
+    Word word;
+    std::size_t end = start;
+    for (CharacterKind kind; end < rest.size() && (kind = KindOf(rest[end])) != BlankCharacter;
+         ++end) {
+        if (kind == EqualsCharacter && word.equals == std::string_view::npos) {
+            word.equals = end - start;
+        }
+    }
+    word.text = rest.substr(start, end - start);
+    rest.remove_prefix(end);
+    return word;
+}
+
+bool IsDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The common job, every word a field's name, "=" and a number in its range, read with one search
+// for each "=" and one pass over the digits: this runs for every job. Any other job, and any job
+// with a problem, is left to the exact reading below, which gives the same fields for such a job.
+bool ReadPlainJob(std::string_view job, OamFields& fields) {
+    Given given;
+    const char* end = job.data() + job.size();
+    for (const char* at = job.data();;) {
+        while (at < end && KindOf(*at) == BlankCharacter) {
+            ++at;
+        }
+        if (at == end) {
+            return !CheckFlag(given, fields);
+        }
+        const auto* equals = static_cast<const char*>(std::memchr(at, '=', end - at));
+        // A name with a blank in it is no field's, nor is the size.
+        const FieldEntry* field =
+            equals ? FindField({at, static_cast<std::size_t>(equals - at)}) : nullptr;
+        if (!field || equals + 1 == end || !IsDecimalDigit(equals[1])) {
+            return false;
+        }
+        std::int32_t number = 0;
+        auto [valueEnd, error] = std::from_chars(equals + 1, end, number);
+        if (error != std::errc{} || (valueEnd < end && KindOf(*valueEnd) != BlankCharacter) ||
+            number > FieldMaximum(*field) ||
+            Record(field, {at, static_cast<std::size_t>(valueEnd - at)}, given)) {
+            return false;
+        }
+        fields.*field->value = number;
+        at = valueEnd;
+    }
 }
 
 } // namespace
 
 std::optional<std::string> ReadAssignments(std::string_view job, OamFields& fields) {
+    OamFields plain;
+    if (ReadPlainJob(job, plain)) {
+        fields = plain;
+        return std::nullopt;
+    }
     Given given;
     std::string_view rest = job;
-    for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
-        if (word.find('=') == std::string_view::npos) {
-            return QuotedEcho(word) + ": expected name=value";
+    Word word = NextWord(rest);
+    while (!word.text.empty()) {
+        if (word.equals == std::string_view::npos) {
+            return QuotedEcho(word.text) + ": expected name=value";
         }
-        if (auto problem = Read(NextAssignment(word, rest), given, fields)) {
+        // Every following word without "=" is part of the value.
+        const char* valueEnd = word.text.data() + word.text.size();
+        Word next = NextWord(rest);
+        for (; !next.text.empty() && next.equals == std::string_view::npos; next = NextWord(rest)) {
+            valueEnd = next.text.data() + next.text.size();
+        }
+        std::string_view shown(word.text.data(),
+                               static_cast<std::size_t>(valueEnd - word.text.data()));
+        if (auto problem =
+                Read({shown.substr(0, word.equals), shown.substr(word.equals + 1), shown}, given,
+                     fields)) {
             return problem;
         }
+        word = next;
     }
     return CheckFlag(given, fields);
 }

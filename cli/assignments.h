@@ -2,7 +2,7 @@
 // before anything is encoded, so a bad job gives no entry at all.
 #pragma once
 
-#include "codec/decoder.h"
+#include "codec/layout.h"
 
 #include <optional>
 #include <string>

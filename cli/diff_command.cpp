@@ -29,8 +29,9 @@ struct ChangeNames {
     std::string after;
 };
 
-ChangeNames NamesOf(const std::string& name) {
-    return {name + OldSuffix, name + NewSuffix};
+ChangeNames NamesOf(std::string_view name) {
+    const std::string base(name);
+    return {base + OldSuffix, base + NewSuffix};
 }
 
 const std::vector<ChangeNames>& FieldChangeNames() {

@@ -5,6 +5,7 @@
 #include "cli/entry_records.h"
 #include "cli/exit_codes.h"
 #include "cli/matrix_cells.h"
+#include "codec/bit_fields.h"
 #include "codec/memory_layout.h"
 #include "codec/sprite_geometry.h"
 
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr const char* ProhibitedText = "prohibited";
 // Past this, a file far too large is reported without being read to its end.
 constexpr std::size_t LargestCountedSize = 16 * 1024 * 1024;
 constexpr std::size_t CountingChunk = 64 * 1024;
@@ -62,8 +62,10 @@ bool EngineWanted(const DumpOptions& options, std::size_t engine) {
     return !options.engine || *options.engine == engine;
 }
 
+// The prohibited shape has no size: null in JSON, so arithmetic on it fails loudly, and left out
+// of pairs and rows; its own cell says why.
 void AddSizeCell(Record& record, const char* name, std::optional<std::int32_t> pixels) {
-    pixels ? AddNumber(record, name, *pixels) : AddWord(record, name, ProhibitedText);
+    pixels ? AddNumber(record, name, *pixels) : AddNull(record, name);
 }
 
 Record EntryRecordOf(std::size_t index, std::string_view entry, const OamFields& fields) {
@@ -84,28 +86,42 @@ Record EntryRecordOf(std::size_t index, std::string_view entry, const OamFields&
     AddSizeCell(record, "boxWidth", box ? std::optional(box->width) : std::nullopt);
     AddSizeCell(record, "boxHeight", box ? std::optional(box->height) : std::nullopt);
     AddNumber(record, "hidden", IsHidden(fields) ? 1 : 0);
+    AddNumber(record, "prohibited", size ? 0 : 1);
     fields.rotScale != 0 ? AddNumber(record, "group", fields.rotScaleParam)
                          : AddAbsent(record, "group");
     return record;
 }
 
-void Write(Session& session, const Record& record, bool& headerWritten) {
-    if (session.format == Format::Table && !headerWritten) {
-        WriteHeader(session.out.buffer, record);
-        headerWritten = true;
+// A table has its header row even when no row is chosen, as decode's and encode's have.
+void StartTable(Session& session, const Record& columns) {
+    if (session.format == Format::Table) {
+        WriteHeader(session.out.buffer, columns);
     }
+}
+
+void Write(Session& session, const Record& record) {
     WriteRecord(session.out.buffer, session.format, record);
     EndRecord(session.out);
 }
 
+Record GroupRecord(std::size_t engine, std::size_t group, const FixedMatrix& matrix,
+                   std::span<const std::int32_t> users) {
+    Record record;
+    AddWord(record, "engine", EngineNames[engine]);
+    AddNumber(record, "group", static_cast<std::int64_t>(group));
+    AddMatrixCells(record, matrix);
+    AddNumbers(record, "users", users);
+    return record;
+}
+
 void WriteEntries(Session& session, const DumpOptions& options, const Dump& dump) {
     std::vector<OamFields> all = DecodeAll(dump.bytes);
-    bool headerWritten = false;
+    StartTable(session, EntryRecordOf(0, {}, {}));
     for (std::size_t index = 0; index < all.size(); ++index) {
         if (EngineWanted(options, index / EntriesPerEngine) &&
             !(options.visibleOnly && IsHidden(all[index]))) {
             Text entry = EntryTextOf(DumpEntry(dump.bytes, index));
-            Write(session, EntryRecordOf(index, entry, all[index]), headerWritten);
+            Write(session, EntryRecordOf(index, entry, all[index]));
         }
     }
 }
@@ -114,7 +130,7 @@ void WriteEntries(Session& session, const DumpOptions& options, const Dump& dump
 // that use it are those with rotation/scaling on and its number; such entries are never hidden.
 void WriteGroups(Session& session, const DumpOptions& options, const Dump& dump) {
     std::vector<OamFields> all = DecodeAll(dump.bytes);
-    bool headerWritten = false;
+    StartTable(session, GroupRecord(0, 0, {}, {}));
     for (std::size_t engine = 0; engine < EngineCount; ++engine) {
         std::size_t first = engine * EntriesPerEngine;
         for (std::size_t group = 0; group < GroupsPerEngine; ++group) {
@@ -131,12 +147,7 @@ void WriteGroups(Session& session, const DumpOptions& options, const Dump& dump)
                     users.push_back(static_cast<std::int32_t>(index - first));
                 }
             }
-            Record record;
-            AddWord(record, "engine", EngineNames[engine]);
-            AddNumber(record, "group", static_cast<std::int64_t>(group));
-            AddMatrixCells(record, matrix);
-            AddNumbers(record, "users", users);
-            Write(session, record, headerWritten);
+            Write(session, GroupRecord(engine, group, matrix, users));
         }
     }
 }
@@ -181,7 +192,8 @@ std::optional<std::vector<std::uint8_t>> LoadDump(Session& session, const std::s
 std::vector<OamFields> DecodeAll(std::span<const std::uint8_t> dump) {
     std::vector<OamFields> all;
     for (std::size_t index = 0; index * BytesPerEntry < dump.size(); ++index) {
-        all.push_back(*DecodeEntry(EntryTextOf(DumpEntry(dump, index))));
+        MemoryEntry entry = DumpEntry(dump, index);
+        all.push_back(FieldsOfWords({entry.halfwords[0], entry.halfwords[1], entry.halfwords[2]}));
     }
     return all;
 }

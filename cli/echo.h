@@ -8,7 +8,11 @@
 
 constexpr std::size_t EchoedBytes = 40;
 
-std::string Echoed(std::string_view text);
+std::string Echoed(std::string_view text, std::size_t longest = EchoedBytes);
 
 // The echo between double quotes.
 std::string QuotedEcho(std::string_view text);
+
+// The same bytes of the text, as they are, and the cut mark: for JSON, which escapes them itself.
+// A character of several bytes is not cut in two.
+std::string CutInput(std::string_view text);

@@ -2,6 +2,8 @@
 
 #include "cli/field_table.h"
 
+#include <array>
+
 namespace {
 
 constexpr const char* LineName = "line";
@@ -28,6 +30,17 @@ void AddFieldCells(Record& record, const OamFields* fields) {
             AddAbsent(record, field.name);
         }
     }
+}
+
+void WriteFieldsOnly(std::string& out, Format format, const OamFields& fields) {
+    std::array<NamedNumber, FieldCount> cells;
+    std::size_t count = 0;
+    for (const FieldEntry& field : FieldTable()) {
+        if (FlagSelects(field, fields.rotScale)) {
+            cells[count++] = {field.name, fields.*field.value};
+        }
+    }
+    WriteNumbers(out, format, std::span(cells).first(count));
 }
 
 Record EntryRecord(const EntryAnswer& answer) {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cli/records.h"
-#include "codec/decoder.h"
+#include "codec/layout.h"
 
 #include <cstdint>
 #include <optional>
@@ -19,9 +19,13 @@ struct EntryAnswer {
     const OamFields* fields = nullptr;
     bool memoryOrder = false;                   // the run reads or writes memory order
     std::optional<std::uint16_t> groupHalfword; // given in memory order
-    std::string_view input;                     // escaped, for a failed job
+    std::string_view input;                     // cut, for a failed job
     std::string_view error;
 };
+
+// The fields the flag selects, in pairs or JSON: what EntryRecord gives there when the run does
+// not use memory order.
+void WriteFieldsOnly(std::string& out, Format format, const OamFields& fields);
 
 // line and entry are columns of the table only: pairs and JSON show the fields alone.
 Record EntryRecord(const EntryAnswer& answer);

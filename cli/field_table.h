@@ -3,7 +3,6 @@
 // part of the entry.
 #pragma once
 
-#include "codec/decoder.h"
 #include "codec/layout.h"
 
 #include <cstdint>
@@ -11,27 +10,29 @@
 #include <string>
 #include <string_view>
 
-struct FieldEntry {
-    const char* name;
-    FieldPlace place;
-    std::int32_t OamFields::*value;
-};
+using FieldEntry = FieldLayout;
 
-constexpr const char* RotScaleName = "rotScale";
-constexpr const char* ShapeName = "shape";
-constexpr const char* SizeCodeName = "sizeCode";
+constexpr std::string_view RotScaleName = LayoutOf(&OamFields::rotScale).name;
+constexpr std::string_view ShapeName = LayoutOf(&OamFields::shape).name;
+constexpr std::string_view SizeCodeName = LayoutOf(&OamFields::sizeCode).name;
 
-constexpr std::size_t FieldCount = 16;
+constexpr std::size_t FieldCount = EntryFields.size();
 
-std::span<const FieldEntry> FieldTable();
+inline std::span<const FieldEntry> FieldTable() {
+    return EntryFields;
+}
 
 // Nothing for a name that is not a field; names are matched exactly, as they are printed.
 const FieldEntry* FindField(std::string_view name);
 
 // Every value from 0 to this fits the field's width.
-std::int32_t FieldMaximum(const FieldEntry& field);
+inline std::int32_t FieldMaximum(const FieldEntry& field) {
+    return static_cast<std::int32_t>(WidthMask(field.place));
+}
 
 // "0 to 255", for messages and help.
 std::string RangeText(const FieldEntry& field);
 
-bool FlagSelects(const FieldEntry& field, std::int32_t rotScale);
+inline bool FlagSelects(const FieldEntry& field, std::int32_t rotScale) {
+    return FlagSelects(field.place, rotScale);
+}

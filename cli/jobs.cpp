@@ -7,8 +7,7 @@
 #include "cli/exit_codes.h"
 #include "cli/line_reader.h"
 #include "cli/memory_order.h"
-#include "codec/decoder.h"
-#include "codec/encoder.h"
+#include "codec/bit_fields.h"
 #include "codec/layout.h"
 
 #include <algorithm>
@@ -17,42 +16,51 @@
 
 namespace {
 
-constexpr const char* NotAnEntryMessage = "This is not a valid 6 bytes OAM";
 constexpr const char* EntryExpected = " (twelve hexadecimal digits expected)";
 constexpr const char* MemoryOrderExpected = " (six or eight bytes in memory order expected)";
 
-void Answer(Session& session, const Record& record) {
-    WriteRecord(session.out.buffer, session.format, record);
+void Answered(Session& session) {
     if (!session.holdAnswers) {
         EndRecord(session.out);
     }
 }
 
+void Answer(Session& session, const Record& record) {
+    WriteRecord(session.out.buffer, session.format, record);
+    Answered(session);
+}
+
 void DecodeJob(Session& session, std::string_view job, std::int64_t number) {
-    std::optional<OamFields> fields;
+    std::optional<AttributeWords> words;
     std::optional<MemoryEntry> memory;
     std::string shownEntry;
     if (session.memoryOrder) {
         memory = ReadMemoryOrder(job);
         if (memory) {
-            Text entry = EntryTextOf(*memory);
-            fields = DecodeEntry(entry);
-            shownEntry = MemoryOrderText(entry);
+            words = AttributeWords{};
+            std::copy_n(memory->halfwords.begin(), AttributeCount, words->begin());
+            shownEntry = MemoryOrderText(EntryTextOf(*memory));
         }
     } else {
-        fields = DecodeEntry(job);
+        words = ReadEntryDigits(job);
     }
-    if (!fields) {
+    if (!words) {
         Fail(session, BadEntryExit,
              QuotedEcho(job) + ": " + NotAnEntryMessage +
                  (session.memoryOrder ? MemoryOrderExpected : EntryExpected),
              number, job);
         return;
     }
+    OamFields fields = FieldsOfWords(*words);
+    if (session.format != Format::Table && !session.memoryOrder) {
+        WriteFieldsOnly(session.out.buffer, session.format, fields);
+        Answered(session);
+        return;
+    }
     EntryAnswer answer;
     answer.line = number;
     answer.entry = session.memoryOrder ? std::string_view(shownEntry) : job;
-    answer.fields = &*fields;
+    answer.fields = &fields;
     answer.memoryOrder = session.memoryOrder;
     if (memory && memory->hasGroupHalfword) {
         answer.groupHalfword = memory->halfwords[GroupHalfword];
@@ -66,7 +74,8 @@ void EncodeJob(Session& session, std::string_view job, std::int64_t number) {
         Fail(session, BadFieldExit, *problem, number, job);
         return;
     }
-    Text entry = EncodeEntry(fields);
+    Text entry(EntryTextLength, ' ');
+    WriteEntryDigits(WordsOfFields(fields), entry.data());
     if (session.memoryOrder) {
         entry = MemoryOrderText(entry);
     }
@@ -80,14 +89,10 @@ void EncodeJob(Session& session, std::string_view job, std::int64_t number) {
         return;
     }
     // A bare entry, or a JSON string of it: a script takes the answer as it is.
-    std::string& out = session.out.buffer;
     bool json = session.format == Format::Json;
-    out += json ? "\"" : "";
-    out += entry;
-    out += json ? "\"\n" : "\n";
-    if (!session.holdAnswers) {
-        EndRecord(session.out);
-    }
+    std::string_view quote = json ? "\"" : "";
+    session.out.buffer.append(quote).append(entry).append(quote) += '\n';
+    Answered(session);
 }
 
 } // namespace
@@ -96,7 +101,7 @@ void Fail(Session& session, int exitCode, std::string_view message, std::int64_t
           std::string_view input) {
     session.worst = std::max(session.worst, exitCode);
     if (session.inlineErrors && line > 0) {
-        std::string echo = Echoed(input);
+        std::string echo = CutInput(input);
         EntryAnswer answer;
         answer.line = line;
         answer.memoryOrder = session.memoryOrder;

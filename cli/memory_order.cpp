@@ -1,27 +1,14 @@
 #include "cli/memory_order.h"
 
 #include "cli/blanks.h"
+#include "codec/layout.h"
 
 #include <vector>
 
 namespace {
 
 constexpr char HexDigits[] = "0123456789ABCDEF";
-constexpr int NotADigit = -1;
 constexpr int DigitBits = 4;
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return NotADigit;
-}
 
 } // namespace
 
@@ -37,9 +24,9 @@ std::optional<MemoryEntry> ReadMemoryOrder(std::string_view text) {
         if (count == bytes.size() || i + 1 >= text.size()) {
             return std::nullopt;
         }
-        int high = HexValue(text[i]);
-        int low = HexValue(text[i + 1]);
-        if (high == NotADigit || low == NotADigit) {
+        int high = DigitValue(text[i], HexBase);
+        int low = DigitValue(text[i + 1], HexBase);
+        if (high < 0 || low < 0) {
             return std::nullopt;
         }
         bytes[count++] = static_cast<std::uint8_t>(high << DigitBits | low);

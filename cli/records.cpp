@@ -1,155 +1,205 @@
 #include "cli/records.h"
 
+#include "cli/json_string.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
 constexpr char HexDigits[] = "0123456789ABCDEF";
 constexpr std::size_t NumberChars = 32;
+constexpr std::string_view RealFor0Places = ".0";
+// The room a cell takes besides its name and its text: quotes, separators and any number.
+constexpr std::size_t CellRoom = NumberChars + 8;
+constexpr std::size_t NumbersItemRoom = 12; // "-2147483648,"
+constexpr std::size_t RecordRoom = 4;       // braces and the line feed
 
-void AppendNumber(std::string& out, std::int64_t number) {
-    char digits[NumberChars];
-    auto [end, error] = std::to_chars(digits, digits + NumberChars, number);
-    out.append(digits, end);
+char* Put(char* at, std::string_view text) {
+    std::memcpy(at, text.data(), text.size());
+    return at + text.size();
 }
 
-// Our own texts are ASCII and echoed input is escaped already; a control character that still
-// reaches here is escaped so the object stays JSON.
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    for (char c : text) {
-        auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < ' ') {
-            out += "\\u00";
-            out += HexDigits[byte >> 4];
-            out += HexDigits[byte & 0xF];
-        } else {
-            out += c;
-        }
+// Every field's value has at most four digits: those are written without the general routine.
+constexpr std::int64_t FewDigits = 10000;
+constexpr std::int64_t DecimalBase = 10;
+
+char* PutNumber(char* at, std::int64_t number) {
+    if (number < 0 || number >= FewDigits) {
+        return std::to_chars(at, at + NumberChars, number).ptr;
     }
-    out += '"';
+    int digits = number >= 1000 ? 4 : number >= 100 ? 3 : number >= 10 ? 2 : 1;
+    for (int i = digits - 1; i >= 0; --i) {
+        at[i] = static_cast<char>('0' + number % DecimalBase);
+        number /= DecimalBase;
+    }
+    return at + digits;
 }
 
-// Pairs quote with the same escapes as JSON, so a value with blanks or quotes reads back whole.
-void AppendQuoted(std::string& out, std::string_view text) {
-    AppendJsonString(out, text);
-}
-
-void AppendHalfword(std::string& out, std::uint16_t halfword) {
+char* PutHalfword(char* at, std::uint16_t halfword) {
     for (int shift = 12; shift >= 0; shift -= 4) {
-        out += HexDigits[(halfword >> shift) & 0xF];
+        *at++ = HexDigits[(halfword >> shift) & 0xF];
     }
+    return at;
 }
 
-void AppendNumbers(std::string& out, std::span<const std::int32_t> numbers) {
+char* PutNumbers(char* at, std::span<const std::int32_t> numbers) {
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         if (i > 0) {
-            out += ',';
+            *at++ = ',';
         }
-        AppendNumber(out, numbers[i]);
+        at = PutNumber(at, numbers[i]);
+    }
+    return at;
+}
+
+// The shortest text of `real` to `places` decimals that keeps one digit after the point.
+char* PutDecimal(char* at, double real, int places) {
+    // No "-0.0": a value that rounds to zero is zero.
+    if (std::round(real * std::pow(10.0, places)) == 0) {
+        real = 0;
+    }
+    char* end = std::to_chars(at, at + NumberChars, real, std::chars_format::fixed, places).ptr;
+    std::string_view text(at, static_cast<std::size_t>(end - at));
+    std::size_t point = text.find('.');
+    if (point == std::string_view::npos) {
+        return Put(end, RealFor0Places);
+    }
+    return at + std::max(text.find_last_not_of('0'), point + 1) + 1;
+}
+
+void Quoted(char*& at, bool quoted) {
+    if (quoted) {
+        *at++ = '"';
     }
 }
 
-void AppendValue(std::string& out, Format format, const Cell& cell) {
+// Pairs quote text with the same escapes as JSON, so a value with blanks or quotes reads back
+// whole.
+char* PutValue(char* at, Format format, const Cell& cell) {
+    bool json = format == Format::Json;
     switch (cell.kind) {
     case CellKind::Number:
-        AppendNumber(out, cell.number);
-        break;
+        return PutNumber(at, cell.number);
     case CellKind::Word:
-        format == Format::Json ? AppendJsonString(out, cell.text) : void(out += cell.text);
-        break;
+        return json ? PutJsonString(at, cell.text) : Put(at, cell.text);
     case CellKind::Quoted:
-        format == Format::Table ? void(out += cell.text) : AppendQuoted(out, cell.text);
-        break;
+        return format == Format::Table ? Put(at, cell.text) : PutJsonString(at, cell.text);
     case CellKind::Decimal:
-        AppendDecimal(out, cell.real, static_cast<int>(cell.number));
-        break;
+        return PutDecimal(at, cell.real, static_cast<int>(cell.number));
+    case CellKind::NumberText:
+        return Put(at, cell.text);
+    case CellKind::Null:
+        return json ? Put(at, "null") : at;
     case CellKind::Numbers:
-        out += format == Format::Json ? "[" : "";
-        AppendNumbers(out, cell.numbers);
-        out += format == Format::Json ? "]" : "";
-        break;
+        at = Put(at, json ? "[" : "");
+        at = PutNumbers(at, cell.numbers);
+        return Put(at, json ? "]" : "");
     case CellKind::Halfword:
-        out += format == Format::Json ? "\"" : "";
-        AppendHalfword(out, static_cast<std::uint16_t>(cell.number));
-        out += format == Format::Json ? "\"" : "";
-        break;
+        Quoted(at, json);
+        at = PutHalfword(at, static_cast<std::uint16_t>(cell.number));
+        Quoted(at, json);
+        return at;
     case CellKind::Absent:
         break;
     }
+    return at;
 }
 
-Cell& Added(Record& record, const char* name, CellKind kind) {
+Cell& Added(Record& record, std::string_view name, CellKind kind) {
     Cell& cell = record.cells[record.count++];
-    cell = Cell{};
-    cell.name = name;
-    cell.kind = kind;
+    cell = Cell{name, kind, false, 0, 0, {}, {}};
     return cell;
 }
 
-// Pairs and JSON objects show the same cells, those with a value that are not the table's own.
-void WriteShownCells(std::string& out, Format format, const Record& record) {
-    bool json = format == Format::Json;
-    out += json ? "{" : "";
-    bool first = true;
-    for (const Cell& cell : std::span(record.cells).first(record.count)) {
-        if (cell.kind == CellKind::Absent || cell.tableOnly) {
-            continue;
-        }
-        if (!first) {
-            out += json ? ',' : ' ';
-        }
-        first = false;
-        json ? AppendJsonString(out, cell.name) : void(out += cell.name);
-        out += json ? ':' : '=';
-        AppendValue(out, format, cell);
+// The names are the program's own, which need no escapes.
+char* PutCellName(char* at, bool json, bool first, std::string_view name) {
+    if (!first) {
+        *at++ = json ? ',' : ' ';
     }
-    out += json ? "}" : "";
+    Quoted(at, json);
+    at = Put(at, name);
+    Quoted(at, json);
+    *at++ = json ? ':' : '=';
+    return at;
 }
 
-void WriteRow(std::string& out, const Record& record) {
+// Pairs and JSON objects show the same cells, those with a value that are not the table's own.
+char* PutShownCells(char* at, Format format, const Record& record) {
+    bool json = format == Format::Json;
+    at = Put(at, json ? "{" : "");
+    bool first = true;
+    for (const Cell& cell : std::span(record.cells).first(record.count)) {
+        if (cell.kind == CellKind::Absent || cell.tableOnly ||
+            (cell.kind == CellKind::Null && !json)) {
+            continue;
+        }
+        at = PutCellName(at, json, first, cell.name);
+        first = false;
+        at = PutValue(at, format, cell);
+    }
+    return Put(at, json ? "}" : "");
+}
+
+char* PutRow(char* at, const Record& record) {
     for (std::size_t i = 0; i < record.count; ++i) {
         if (i > 0) {
-            out += '\t';
+            *at++ = '\t';
         }
-        AppendValue(out, Format::Table, record.cells[i]);
+        at = PutValue(at, Format::Table, record.cells[i]);
     }
+    return at;
+}
+
+// At least what any format writes of the record.
+std::size_t Room(const Record& record) {
+    std::size_t room = RecordRoom;
+    for (const Cell& cell : std::span(record.cells).first(record.count)) {
+        room += cell.name.size() + CellRoom + cell.text.size() * JsonGrowth +
+                cell.numbers.size() * NumbersItemRoom;
+    }
+    return room;
 }
 
 } // namespace
 
-void AddNumber(Record& record, const char* name, std::int64_t number) {
+void AddNumber(Record& record, std::string_view name, std::int64_t number) {
     Added(record, name, CellKind::Number).number = number;
 }
 
-void AddWord(Record& record, const char* name, std::string_view word) {
+void AddWord(Record& record, std::string_view name, std::string_view word) {
     Added(record, name, CellKind::Word).text = word;
 }
 
-void AddQuoted(Record& record, const char* name, std::string_view text) {
+void AddQuoted(Record& record, std::string_view name, std::string_view text) {
     Added(record, name, CellKind::Quoted).text = text;
 }
 
-void AddDecimal(Record& record, const char* name, double real, int places) {
+void AddDecimal(Record& record, std::string_view name, double real, int places) {
     Cell& cell = Added(record, name, CellKind::Decimal);
     cell.real = real;
     cell.number = places;
 }
 
-void AddNumbers(Record& record, const char* name, std::span<const std::int32_t> numbers) {
+void AddNumberText(Record& record, std::string_view name, std::string_view digits) {
+    Added(record, name, CellKind::NumberText).text = digits;
+}
+
+void AddNull(Record& record, std::string_view name) {
+    Added(record, name, CellKind::Null);
+}
+
+void AddNumbers(Record& record, std::string_view name, std::span<const std::int32_t> numbers) {
     Added(record, name, CellKind::Numbers).numbers = numbers;
 }
 
-void AddHalfword(Record& record, const char* name, std::uint16_t halfword) {
+void AddHalfword(Record& record, std::string_view name, std::uint16_t halfword) {
     Added(record, name, CellKind::Halfword).number = halfword;
 }
 
-void AddAbsent(Record& record, const char* name) {
+void AddAbsent(Record& record, std::string_view name) {
     Added(record, name, CellKind::Absent);
 }
 
@@ -157,9 +207,31 @@ void MarkTableOnly(Record& record) {
     record.cells[record.count - 1].tableOnly = true;
 }
 
+// Room is made once and written through one pointer: this runs for every answer.
 void WriteRecord(std::string& out, Format format, const Record& record) {
-    format == Format::Table ? WriteRow(out, record) : WriteShownCells(out, format, record);
-    out += '\n';
+    std::size_t start = out.size();
+    out.resize(start + Room(record));
+    char* at = out.data() + start;
+    at = format == Format::Table ? PutRow(at, record) : PutShownCells(at, format, record);
+    *at++ = '\n';
+    out.resize(static_cast<std::size_t>(at - out.data()));
+}
+
+void WriteNumbers(std::string& out, Format format, std::span<const NamedNumber> cells) {
+    bool json = format == Format::Json;
+    std::size_t room = RecordRoom;
+    for (const NamedNumber& cell : cells) {
+        room += cell.name.size() + CellRoom;
+    }
+    std::size_t start = out.size();
+    out.resize(start + room);
+    char* at = Put(out.data() + start, json ? "{" : "");
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        at = PutCellName(at, json, i == 0, cells[i].name);
+        at = PutNumber(at, cells[i].number);
+    }
+    at = Put(at, json ? "}\n" : "\n");
+    out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 void WriteHeader(std::string& out, const Record& record) {
@@ -171,23 +243,6 @@ void WriteHeader(std::string& out, const Record& record) {
 }
 
 void AppendDecimal(std::string& out, double real, int places) {
-    // No "-0.0": a value that rounds to zero is zero.
-    double scale = std::pow(10.0, places);
-    if (std::round(real * scale) == 0) {
-        real = 0;
-    }
-    char digits[NumberChars];
-    auto [end, error] =
-        std::to_chars(digits, digits + NumberChars, real, std::chars_format::fixed, places);
-    std::string_view text(digits, static_cast<std::size_t>(end - digits));
-    std::size_t point = text.find('.');
-    if (point != std::string_view::npos) {
-        std::size_t last = text.find_last_not_of('0');
-        text = text.substr(0, std::max(last, point + 1) + 1);
-    } else {
-        out.append(text);
-        out += ".0";
-        return;
-    }
-    out.append(text);
+    char digits[NumberChars + RealFor0Places.size()];
+    out.append(digits, PutDecimal(digits, real, places));
 }

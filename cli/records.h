@@ -14,20 +14,23 @@ enum class Format { Text, Json, Table };
 
 enum class CellKind {
     Absent,
-    Number,   // a whole number
-    Word,     // text written bare in pairs and rows, quoted in JSON
-    Quoted,   // text quoted in pairs and in JSON
-    Decimal,  // a real number with a decimal point, to a number of places
-    Numbers,  // a list of whole numbers: 1,2,3 or [1,2,3]
-    Halfword, // four hexadecimal digits, quoted in JSON
+    Number,     // a whole number
+    Word,       // text written bare in pairs and rows, quoted in JSON
+    Quoted,     // text quoted in pairs and in JSON
+    Decimal,    // a real number with a decimal point, to a number of places
+    Numbers,    // a list of whole numbers: 1,2,3 or [1,2,3]
+    Halfword,   // four hexadecimal digits, quoted in JSON
+    NumberText, // a number already written, bare in every format
+    Null,       // no value: null in JSON, left out of pairs, empty in a row
 };
 
+// Filled whole by each Add function; a record leaves the cells it does not use as they are.
 struct Cell {
-    const char* name = "";
-    CellKind kind = CellKind::Absent;
-    bool tableOnly = false; // a column of the table that pairs and JSON leave out
-    std::int64_t number = 0;
-    double real = 0;
+    std::string_view name;
+    CellKind kind;
+    bool tableOnly; // a column of the table that pairs and JSON leave out
+    std::int64_t number;
+    double real;
     std::string_view text;
     std::span<const std::int32_t> numbers;
 };
@@ -39,18 +42,29 @@ struct Record {
     std::size_t count = 0;
 };
 
-void AddNumber(Record& record, const char* name, std::int64_t number);
-void AddWord(Record& record, const char* name, std::string_view word);
-void AddQuoted(Record& record, const char* name, std::string_view text);
-void AddDecimal(Record& record, const char* name, double real, int places);
-void AddNumbers(Record& record, const char* name, std::span<const std::int32_t> numbers);
-void AddHalfword(Record& record, const char* name, std::uint16_t halfword);
-void AddAbsent(Record& record, const char* name);
+void AddNumber(Record& record, std::string_view name, std::int64_t number);
+void AddWord(Record& record, std::string_view name, std::string_view word);
+void AddQuoted(Record& record, std::string_view name, std::string_view text);
+void AddDecimal(Record& record, std::string_view name, double real, int places);
+void AddNumberText(Record& record, std::string_view name, std::string_view digits);
+void AddNull(Record& record, std::string_view name);
+void AddNumbers(Record& record, std::string_view name, std::span<const std::int32_t> numbers);
+void AddHalfword(Record& record, std::string_view name, std::uint16_t halfword);
+void AddAbsent(Record& record, std::string_view name);
 
 // The cell added last is a column of the table only.
 void MarkTableOnly(Record& record);
 
 void WriteRecord(std::string& out, Format format, const Record& record);
+
+struct NamedNumber {
+    std::string_view name;
+    std::int64_t number;
+};
+
+// Pairs or a JSON object of these numbers alone, as WriteRecord writes a record of them: the
+// answer to nearly every decode job, written straight.
+void WriteNumbers(std::string& out, Format format, std::span<const NamedNumber> cells);
 
 // The names of the record's cells, tab-separated, for the first line of a table.
 void WriteHeader(std::string& out, const Record& record);

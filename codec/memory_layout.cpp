@@ -2,12 +2,16 @@
 
 #include "codec/layout.h"
 
+namespace {
+
 constexpr unsigned BitsPerByte = 8;
 constexpr unsigned ByteMask = 0xFF;
 
 std::uint16_t LittleEndianHalfword(std::span<const std::uint8_t> bytes, std::size_t offset) {
     return static_cast<std::uint16_t>(bytes[offset] | bytes[offset + 1] << BitsPerByte);
 }
+
+} // namespace
 
 MemoryEntry DumpEntry(std::span<const std::uint8_t> dump, std::size_t index) {
     return *EntryFromBytes(dump.subspan(index * BytesPerEntry, BytesPerEntry));

@@ -32,8 +32,6 @@ struct MemoryEntry {
     bool hasGroupHalfword = false;
 };
 
-std::uint16_t LittleEndianHalfword(std::span<const std::uint8_t> bytes, std::size_t offset);
-
 // Entry `index` of a dump (0 to 255 across both engines), which must hold it whole.
 MemoryEntry DumpEntry(std::span<const std::uint8_t> dump, std::size_t index);
 

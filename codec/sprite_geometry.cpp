@@ -1,22 +1,8 @@
 #include "codec/sprite_geometry.h"
 
-#include "codec/size_names.h"
-
-#include <charconv>
-#include <cstring>
-
 namespace {
 
 constexpr std::int32_t DoubleSizeFactor = 2;
-
-std::int32_t LeadingNumber(const char* text) {
-    while (*text == ' ') {
-        ++text;
-    }
-    std::int32_t number = 0;
-    std::from_chars(text, text + std::strlen(text), number);
-    return number;
-}
 
 } // namespace
 
@@ -24,8 +10,7 @@ std::optional<PixelSize> SpriteSize(std::int32_t shape, std::int32_t sizeCode) {
     if (shape < 0 || shape >= ProhibitedShape || sizeCode < 0 || sizeCode >= SizesPerShape) {
         return std::nullopt;
     }
-    const char* name = SizeNames[static_cast<std::size_t>(SizeItem(shape, sizeCode))];
-    return PixelSize{LeadingNumber(name), LeadingNumber(std::strchr(name, 'x') + 1)};
+    return SpriteSizes[static_cast<std::size_t>(SizeItem(shape, sizeCode))];
 }
 
 std::int32_t ScreenX(std::int32_t xCoordinate) {

@@ -2,7 +2,8 @@
 // screen reads the coordinates, and the box it may draw in.
 #pragma once
 
-#include "codec/decoder.h"
+#include "codec/layout.h"
+#include "codec/size_names.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,13 +14,7 @@ constexpr std::int32_t ScreenHeight = 192;
 constexpr std::int32_t YRange = 256;
 constexpr std::int32_t XRange = 512;
 
-struct PixelSize {
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-};
-
-// From the size list's own names, so the window's list and these figures cannot disagree;
-// nothing for the prohibited shape.
+// The size list's own size, the one its text shows; nothing for the prohibited shape.
 std::optional<PixelSize> SpriteSize(std::int32_t shape, std::int32_t sizeCode);
 
 // X is a signed 9-bit number; a Y from the screen's height up is above the screen.

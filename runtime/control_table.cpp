@@ -11,6 +11,12 @@ bool InTable(ControlId id) {
     return id >= 0 && static_cast<std::size_t>(id) < controls.size();
 }
 
+// Labels, buttons and frames are read by their own text.
+bool TakesNameFromLabel(ControlKind kind) {
+    return kind == ControlKind::TextField || kind == ControlKind::SpinField ||
+           kind == ControlKind::DropDownList;
+}
+
 } // namespace
 
 const ControlEntry* FindControl(ControlId id) {
@@ -62,6 +68,27 @@ std::vector<ControlId> ControlsInCreationOrder() {
                controls[static_cast<std::size_t>(b)].order;
     });
     return live;
+}
+
+ControlId NamingLabel(ControlId id) {
+    const ControlEntry* control = FindControl(id);
+    if (!control || !TakesNameFromLabel(control->kind)) {
+        return -1;
+    }
+    ControlId before = -1;
+    for (const ControlId other : ControlsInCreationOrder()) {
+        if (other == id) {
+            break;
+        }
+        before = other;
+    }
+    const ControlEntry* label = FindControl(before);
+    return label && label->kind == ControlKind::TextLabel ? before : -1;
+}
+
+std::string_view NameFromLabel(std::string_view text) {
+    const std::size_t end = text.find_last_not_of(" :");
+    return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
 }
 
 void ClearControlTable() {

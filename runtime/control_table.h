@@ -6,6 +6,7 @@
 #include "runtime/controls.h"
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 struct ControlEntry {
@@ -32,4 +33,13 @@ void ForgetControl(ControlId id, const void* handle);
 ControlId ControlOfHandle(const void* handle);
 
 std::vector<ControlId> ControlsInCreationOrder();
+
+// The label that names a field, a spin field or a list to a screen reader: the label made just
+// before it, which is how Windows finds a control's name, and how the window's table is written.
+// -1 for the other kinds, which have their own text, and where no label came just before.
+ControlId NamingLabel(ControlId id);
+
+// A label's text as the name of its control: the colon and blanks that end it on screen are not
+// read out.
+std::string_view NameFromLabel(std::string_view text);
 void ClearControlTable();

@@ -9,18 +9,6 @@ std::size_t ClampCount(std::int32_t count, std::size_t available) {
     return count <= 0 ? 0 : std::min(static_cast<std::size_t>(count), available);
 }
 
-int DigitValue(char c, int base) {
-    int value = base;
-    if (c >= '0' && c <= '9') {
-        value = c - '0';
-    } else if (base == 16 && c >= 'A' && c <= 'F') {
-        value = c - 'A' + 10;
-    } else if (base == 16 && c >= 'a' && c <= 'f') {
-        value = c - 'a' + 10;
-    }
-    return value < base ? value : -1;
-}
-
 } // namespace
 
 Text FormatBinary(Number value) {

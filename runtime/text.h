@@ -4,6 +4,7 @@
 // results.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -27,6 +28,34 @@ Text FormatBinary(Number value);
 // The upper-case hexadecimal digits of a value without leading zeros; "0" for zero, 16 digits for
 // a negative value.
 Text FormatHex(Number value);
+
+namespace text_detail {
+
+constexpr int DecimalDigits = 10;
+constexpr int LetterDigits = 6; // A to F
+
+// Each character's value as a digit of the largest base, 16; -1 for every other character.
+inline constexpr std::array<std::int8_t, 256> DigitValues = [] {
+    std::array<std::int8_t, 256> values{};
+    values.fill(-1);
+    for (int i = 0; i < DecimalDigits; ++i) {
+        values['0' + i] = static_cast<std::int8_t>(i);
+    }
+    for (int i = 0; i < LetterDigits; ++i) {
+        values['A' + i] = values['a' + i] = static_cast<std::int8_t>(DecimalDigits + i);
+    }
+    return values;
+}();
+
+} // namespace text_detail
+
+// The value of one digit of base 2, 10 or 16 (either case), or -1 when `c` is not one. Every reader
+// of digits in the program goes through here; it is a look-up, since the command line reads every
+// digit of its input here.
+inline int DigitValue(char c, int base) {
+    int value = text_detail::DigitValues[static_cast<unsigned char>(c)];
+    return value < base ? value : -1;
+}
 
 // Reads an optional sign ("-" or "+") after blanks and tabs, then "$" for hexadecimal, "%" for
 // binary or a decimal digit, then digits up to the first one that is not of the base. Wraps

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr const char* ErrorTitle = "Error";
-constexpr const char* NotAnEntryMessage = "This is not a valid 6 bytes OAM";
 
 } // namespace
 

@@ -2,9 +2,9 @@
 
 #include "bench/win32/click_stamp.h"
 
+#include "harness/win32/person.h"
+#include "harness/win32/program.h"
 #include "runtime/controls.h"
-#include "tests/e2e/person.h"
-#include "tests/e2e/program.h"
 
 #include <windows.h>
 

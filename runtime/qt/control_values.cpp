@@ -76,6 +76,7 @@ void SetControlText(ControlId id, TextRef text) {
     switch (entry->kind) {
     case ControlKind::TextLabel:
         static_cast<QLabel*>(widget)->setText(ToQt(text));
+        NameBuddy(widget);
         NoteNeededLabelWidth(widget, BoxOf(*entry));
         FitLabels();
         break;

@@ -5,25 +5,31 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <ranges>
+
 namespace {
 
 // Creation is the program's own change: nothing a new widget reports on the way is an event.
 template <typename MakeWidget>
 bool Create(ControlId id, ControlKind kind, QRect box, MakeWidget make) {
-    QWidget* parent = ParentForNewControls();
-    if (!parent || id < 0) {
+    if (!ParentForNewControls() || id < 0) {
         return false;
     }
     BeginOwnChange();
-    QWidget* widget = make(parent);
-    widget->setGeometry(box);
-    delete ControlWidget(id);
+    QWidget* widget = make(HolderFor(id, box));
+    PlaceInWindow(widget, box);
+    QWidget* replaced = ControlWidget(id);
     RecordControl(id, widget, kind, {box.x(), box.y(), box.width(), box.height()});
+    if (replaced) {
+        KeepControlsOf(replaced);
+        delete replaced;
+    }
     // A widget also goes with its window, and its number is free again then.
     QObject::connect(widget, &QObject::destroyed, [id, widget] { ForgetControl(id, widget); });
     if (kind == ControlKind::TextLabel) {
         NoteNeededLabelWidth(widget, box);
     }
+    NameControlByLabel(id);
     FitLabels();
     widget->show();
     EndOwnChange();
@@ -85,8 +91,9 @@ bool CreateDropDownList(ControlId id, int x, int y, int width, int height) {
                   [id](QWidget* parent) { return new LayerComboBox(id, parent); });
 }
 
+// A frame holds the controls inside it: the control made last is the innermost.
 ControlId ControlHolding(const QWidget* widget) {
-    for (const ControlId id : ControlsInCreationOrder()) {
+    for (const ControlId id : std::views::reverse(ControlsInCreationOrder())) {
         const QWidget* control = ControlWidget(id);
         if (widget && (control == widget || control->isAncestorOf(widget))) {
             return id;

@@ -34,7 +34,7 @@ int RoomFor(const ControlEntry& label, int windowWidth) {
         }
         // Labels stand in with their own rectangles, so that no widening takes room from another.
         const QRect r =
-            other.kind == ControlKind::TextLabel ? BoxOf(other) : WidgetOf(other)->geometry();
+            other.kind == ControlKind::TextLabel ? BoxOf(other) : PlaceInWindowOf(WidgetOf(other));
         if (r.contains(box)) {
             room = std::min(room, r.right() - box.x());
         } else if (r.x() > box.x() && r.top() <= box.bottom() && r.bottom() >= box.top()) {
@@ -67,12 +67,12 @@ void FitLabels() {
     for (const ControlId id : ControlsInCreationOrder()) {
         const ControlEntry& entry = *FindControl(id);
         QWidget* label = WidgetOf(entry);
-        if (entry.kind != ControlKind::TextLabel || label->parentWidget() != window) {
+        if (entry.kind != ControlKind::TextLabel || label->window() != window) {
             continue;
         }
         const int needed = label->property(NeededWidthProperty).toInt();
         const int width =
             std::max(entry.box.width, std::min(needed, RoomFor(entry, window->width())));
-        label->setGeometry(entry.box.x, entry.box.y, width, entry.box.height);
+        PlaceInWindow(label, {entry.box.x, entry.box.y, width, entry.box.height});
     }
 }

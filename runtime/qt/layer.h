@@ -31,6 +31,19 @@ ControlId ControlHolding(const QWidget* widget);
 QWidget* ParentForNewControls();
 void CloseAllWindows();
 
+// Places (placement.cpp): a new control goes into the frame drawn around it, or else the window
+// opened last; every place is in the window's coordinates, whichever widget holds the control.
+QWidget* HolderFor(ControlId id, QRect box);
+void PlaceInWindow(QWidget* control, QRect box);
+QRect PlaceInWindowOf(const QWidget* control);
+void KeepControlsOf(const QWidget* frame);
+
+// Screen readers (accessibility.cpp): a control is named by the label made just before it, again
+// whenever that label's text changes, and lists are read by that name.
+void NameControlByLabel(ControlId id);
+void NameBuddy(QWidget* label);
+void ReadListsByName();
+
 // Labels (label_fit.cpp): a label's narrowest width that shows its text in its height, noted
 // whenever the text changes, and every label widened to it as far as the controls to its right
 // allow.

@@ -70,6 +70,7 @@ void EnsureApplication() {
         icon.addFile(picture.next());
     }
     QApplication::setWindowIcon(icon);
+    ReadListsByName();
 }
 
 void StartControls() {

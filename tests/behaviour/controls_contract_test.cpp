@@ -157,6 +157,12 @@ TEST_F(ControlLayer, ControlsAreDisabledAndEnabled) {
     }
 }
 
+TEST_F(ControlLayer, AFrameMadeAgainKeepsTheControlsInsideIt) {
+    ASSERT_TRUE(CreateFrame(Frame, 5, 100, 200, 100, "Again"));
+    SetControlText(UpperField, "kept");
+    EXPECT_EQ(GetControlText(UpperField), "KEPT");
+}
+
 TEST_F(ControlLayer, ANumberThatNamesNoControlReadsEmptyAndChangesNothing) {
     SetControlState(List, 1);
     const std::vector<ControlPicture> before = PictureOfWindow();

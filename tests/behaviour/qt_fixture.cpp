@@ -7,6 +7,7 @@
 #include "tests/support/user.h"
 #include "ui/event_loop.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -36,11 +37,13 @@ void RunUntilQuiet() {
     ADD_FAILURE() << "the loop never ran out of events";
 }
 
-// The person reads the box, checks that the window behind it takes no click, and presses OK.
+// The person reads the box as a screen reader does, checks that the window behind it takes no
+// click, and presses OK.
 std::vector<SeenBox> BoxesShownWhile(const std::function<void()>& action) {
     std::vector<SeenBox> seen;
+    QWidget* focusedUnderBox = nullptr;
     QTimer person;
-    QObject::connect(&person, &QTimer::timeout, [&seen] {
+    QObject::connect(&person, &QTimer::timeout, [&seen, &focusedUnderBox] {
         QMessageBox* box = nullptr;
         for (QWidget* shown : QApplication::topLevelWidgets()) {
             box = box ? box : qobject_cast<QMessageBox*>(shown->isVisible() ? shown : nullptr);
@@ -54,11 +57,21 @@ std::vector<SeenBox> BoxesShownWhile(const std::function<void()>& action) {
         QWidget* window = ParentForNewControls();
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
                           ControlWidget(CalculateOamButton)->geometry().center());
-        seen.push_back({FromQt(box->windowTitle()), FromQt(box->text())});
+        // What a screen reader reads of it: an alert, its title and text, the focus on OK; when
+        // it closes the focus goes back where it was in the window.
+        const QAccessibleInterface* read = QAccessible::queryAccessibleInterface(box);
+        EXPECT_EQ(read->role(), QAccessible::AlertMessage);
+        EXPECT_EQ(box->focusWidget(), box->button(QMessageBox::Ok));
+        focusedUnderBox = window->focusWidget();
+        seen.push_back(
+            {FromQt(read->text(QAccessible::Name)), FromQt(read->text(QAccessible::Value))});
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
     person.start(LookEveryMilliseconds);
     action();
+    if (!seen.empty()) {
+        EXPECT_EQ(QApplication::focusWidget(), focusedUnderBox) << "the focus goes back";
+    }
     return seen;
 }
 

@@ -3,11 +3,16 @@
 // directory for input, a reader that waits for each answer, and memory that must not grow with
 // one line's length. What arguments and input print is in cases/, for every tree.
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
+#include <array>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <poll.h>
+#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -89,7 +94,7 @@ Finished RunProgram(std::vector<std::string> args, int in, int out = Captured,
 // the child starts as a copy of this process, and its peak memory must be its own.
 int InputFile(const std::string& head, std::size_t length = 0, const std::string& tail = "") {
     std::FILE* file = std::tmpfile();
-    std::fputs(head.c_str(), file);
+    std::fwrite(head.data(), 1, head.size(), file);
     std::string chunk(1024 * 1024, 'x');
     for (std::size_t written = 0; written < length; written += chunk.size()) {
         std::fwrite(chunk.data(), 1, std::min(chunk.size(), length - written), file);
@@ -150,19 +155,24 @@ TEST(StreamFailures, EndTheRunWithOneMessage) {
     close(full);
 }
 
+// By the signal, as Unix tools end (a shell shows 141), unless the signal is ignored: then 74.
 TEST(StreamFailures, AReaderThatWentAwayEndsTheRunAtOnce) {
-    int pipeEnds[2];
-    ASSERT_EQ(pipe(pipeEnds), 0);
-    close(pipeEnds[0]);
-    std::string input = Lines(200000);
-    int in = InputFile(input);
-    Finished run = RunProgram({}, in, pipeEnds[1], true);
-    off_t consumed = lseek(in, 0, SEEK_CUR);
-    close(in);
-    close(pipeEnds[1]);
-    EXPECT_EQ(run.exitCode, 74);
-    EXPECT_EQ(run.err, "oamcalc-cli: cannot write standard output: Broken pipe\n");
-    EXPECT_LT(consumed, static_cast<off_t>(input.size() / 4)) << "read on after the reader left";
+    for (bool ignored : {false, true}) {
+        int pipeEnds[2];
+        ASSERT_EQ(pipe(pipeEnds), 0);
+        close(pipeEnds[0]);
+        std::string input = Lines(200000);
+        int in = InputFile(input);
+        Finished run = RunProgram({}, in, pipeEnds[1], ignored);
+        off_t consumed = lseek(in, 0, SEEK_CUR);
+        close(in);
+        close(pipeEnds[1]);
+        EXPECT_EQ(run.exitCode, ignored ? 74 : 128 + SIGPIPE);
+        EXPECT_EQ(run.err,
+                  ignored ? "oamcalc-cli: cannot write standard output: Broken pipe\n" : "");
+        EXPECT_LT(consumed, static_cast<off_t>(input.size() / 4))
+            << "read on after the reader left";
+    }
 }
 
 // A program at the other end of both pipes gets each answer before it must send more.
@@ -200,6 +210,118 @@ TEST(Streams, AnOverlongLineIsSkippedWithoutBeingHeld) {
                            "oamcalc-cli: line 3: \"bad\": This is not a valid 6 bytes OAM (twelve "
                            "hexadecimal digits expected)\n");
         EXPECT_LT(run.peakKilobytes - base, 4 * 1024) << "peak " << run.peakKilobytes << " KiB";
+    }
+}
+
+// A command-line mistake is one line, whatever the arguments: the first stray one echoed.
+TEST(ExitCodes, ACommandLineMistakeIsOneShortLine) {
+    std::vector<std::string> args{"--bogus\x1B[31m"};
+    args.resize(60000, "stray");
+    Finished run = RunProgram(args, Closed);
+    EXPECT_EQ(run.exitCode, 64);
+    EXPECT_EQ(run.err, "oamcalc-cli: unexpected argument \"--bogus\\x1B[31m\" and 59999 more; run "
+                       "with --help for more information\n");
+}
+
+// Each line of the text, parsed by a real JSON parser.
+std::vector<nlohmann::json> JsonLines(const std::string& text) {
+    std::vector<nlohmann::json> values;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        values.push_back(nlohmann::json::parse(line, nullptr, false));
+        EXPECT_FALSE(values.back().is_discarded()) << line;
+    }
+    return values;
+}
+
+// What a script gets back with a JSON parser: the input as it was read, cut to 40 bytes between
+// characters, bytes that are not UTF-8 as U+FFFD.
+TEST(Json, EchoesTheInputEscapedOnce) {
+    const std::string longLine = std::string(39, 'x') + "\xC3\xA9tail";
+    const std::string R = "\xEF\xBF\xBD"; // U+FFFD
+    const struct {
+        std::string line;
+        std::string input;
+    } rows[] = {
+        {"a\"b\\c", "a\"b\\c"},
+        {"tab\there\x01", "tab\there\x01"},
+        {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"},
+        {"bad\xFF\xC3(\xED\xA0\x80\xC0\xAF", "bad" + R + R + "(" + R + R + R + R + R},
+        {longLine, std::string(39, 'x') + "..."},
+    };
+    std::string input;
+    for (const auto& row : rows) {
+        input += row.line + "\n";
+    }
+    int in = InputFile(input);
+    Finished run = RunProgram({"--json", "--inline-errors"}, in);
+    close(in);
+    std::vector<nlohmann::json> records = JsonLines(run.out);
+    ASSERT_EQ(records.size(), std::size(rows)) << run.out;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        EXPECT_EQ(records[i]["input"], rows[i].input) << i;
+        EXPECT_EQ(records[i]["line"], i + 1);
+    }
+}
+
+// Every JSON answer the cases hold (the program must print each exactly, in every tree) parses.
+TEST(Json, EveryJsonLineOfTheCasesParses) {
+    std::string answers;
+    for (const auto& file : std::filesystem::directory_iterator(OAMCALC_CLI_CASES)) {
+        std::ifstream text(file.path());
+        for (std::string line; std::getline(text, line);) {
+            bool object = line.starts_with('{') && line.ends_with('}');
+            bool string = line.size() > 1 && line.starts_with('"') && line.ends_with('"');
+            answers += file.path().extension() == ".out" && (object || string) ? line + "\n" : "";
+        }
+    }
+    EXPECT_GT(JsonLines(answers).size(), 10u);
+}
+
+// The rules of screen position and box size at every edge: each shape and size code with both
+// settings of rotation/scaling and of bit 9, and X and Y at the first and last value on each side
+// of where the screen reads them as negative.
+TEST(Dump, PinsEveryEdgeOfPositionAndBox) {
+    constexpr int Sizes[3][4][2] = {{{8, 8}, {16, 16}, {32, 32}, {64, 64}},
+                                    {{16, 8}, {32, 8}, {32, 16}, {64, 32}},
+                                    {{8, 16}, {8, 32}, {16, 32}, {32, 64}}};
+    constexpr int Xs[4][2] = {{0, 0}, {255, 255}, {256, -256}, {511, -1}};
+    constexpr int Ys[4][2] = {{0, 0}, {191, 191}, {192, -64}, {255, -1}};
+    std::string dump;
+    for (unsigned index = 0; index < 64; ++index) {
+        unsigned shape = index >> 4, sizeCode = index >> 2 & 3, rotScale = index >> 1 & 1,
+                 bit9 = index & 1;
+        unsigned attr0 = shape << 14 | bit9 << 9 | rotScale << 8 | Ys[(index / 4) % 4][0];
+        unsigned attr1 = sizeCode << 14 | Xs[index % 4][0];
+        for (unsigned halfword : {attr0, attr1, 0u, 0u}) {
+            dump += static_cast<char>(halfword & 0xFF);
+            dump += static_cast<char>(halfword >> 8);
+        }
+    }
+    int in = InputFile(dump);
+    Finished run = RunProgram({"dump", "--json"}, in);
+    close(in);
+    std::vector<nlohmann::json> entries = JsonLines(run.out);
+    ASSERT_EQ(entries.size(), 64u) << run.err;
+    for (unsigned index = 0; index < 64; ++index) {
+        const nlohmann::json& entry = entries[index];
+        unsigned shape = index >> 4, sizeCode = index >> 2 & 3;
+        bool rotScale = index >> 1 & 1, bit9 = index & 1;
+        SCOPED_TRACE(entry.dump());
+        EXPECT_EQ(entry["screenX"], Xs[index % 4][1]);
+        EXPECT_EQ(entry["screenY"], Ys[(index / 4) % 4][1]);
+        EXPECT_EQ(entry["hidden"], !rotScale && bit9 ? 1 : 0);
+        EXPECT_EQ(entry["prohibited"], shape == 3 ? 1 : 0);
+        int factor = rotScale && bit9 ? 2 : 1;
+        for (auto [name, box, dimension] :
+             {std::tuple{"width", "boxWidth", 0}, std::tuple{"height", "boxHeight", 1}}) {
+            if (shape == 3) {
+                EXPECT_TRUE(entry[name].is_null() && entry[box].is_null());
+            } else {
+                EXPECT_EQ(entry[name], Sizes[shape][sizeCode][dimension]);
+                EXPECT_EQ(entry[box], factor * Sizes[shape][sizeCode][dimension]);
+            }
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 // The codec by tables: worked entries both ways, the fixed results for values outside their
 // fields, the texts that are not entries, and every value of each attribute against the
 // independent shift-and-mask account.
+#include "codec/bit_fields.h"
 #include "codec/decoder.h"
 #include "codec/encoder.h"
 
@@ -97,6 +98,7 @@ TEST(Codec, EncodesAndDecodesTheWorkedEntries) {
 TEST(Codec, DecodesLowerCaseAsUpperCase) {
     EXPECT_EQ(DecodeEntry("33ffebffffff"), DecodeEntry("33FFEBFFFFFF"));
     EXPECT_EQ(DecodeEntry("cdefcdef0000"), DecodeEntry("CDEFCDEF0000"));
+    EXPECT_EQ(ReadEntryDigits("abcdefABCDEF"), (AttributeWords{0xABCD, 0xEFAB, 0xCDEF}));
 }
 
 TEST(Codec, EncodesFieldsItIsNotMeantToGetToFixedResults) {
@@ -108,6 +110,7 @@ TEST(Codec, EncodesFieldsItIsNotMeantToGetToFixedResults) {
 TEST(Codec, RejectsEverythingButTwelveHexDigits) {
     for (const Text& text : NotEntries) {
         EXPECT_FALSE(DecodeEntry(text)) << '"' << text << '"';
+        EXPECT_FALSE(ReadEntryDigits(text)) << '"' << text << '"';
     }
     EXPECT_FALSE(DecodeEntry(nullptr));
 }
@@ -131,6 +134,14 @@ TEST(Codec, AgreesWithShiftsAndMasksForEveryValueOfEachAttribute) {
             OamFields fields = StatesOf(a);
             ASSERT_EQ(DecodeEntry(EntryText(a)), fields) << EntryText(a);
             ASSERT_EQ(EncodeEntry(fields), EntryText(AttributesOf(fields))) << EntryText(a);
+            // The command line's shifts and masks, both ways and through its digits.
+            std::optional<AttributeWords> words = ReadEntryDigits(EntryText(a));
+            ASSERT_EQ(words, (AttributeWords{a.attr0, a.attr1, a.attr2})) << EntryText(a);
+            ASSERT_EQ(FieldsOfWords(*words), fields) << EntryText(a);
+            Attributes kept = AttributesOf(fields);
+            std::string written(EntryText(a).size(), ' ');
+            WriteEntryDigits(WordsOfFields(fields), written.data());
+            ASSERT_EQ(written, EntryText(kept)) << EntryText(a);
         }
     }
 }

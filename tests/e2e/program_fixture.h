@@ -2,11 +2,30 @@
 // other, as a person would; the last closes it.
 #pragma once
 
-#include "tests/e2e/person.h"
+#include "harness/win32/person.h"
+#include "harness/win32/window_class.h"
 
 #include <gtest/gtest.h>
 
 constexpr DWORD ExitTimeoutMs = 10000;
+
+// The item a list shows, from 0; -1 for none.
+inline int Selection(const Program& program, ControlId list) {
+    return static_cast<int>(Ask(Control(program, list), CB_GETCURSEL));
+}
+
+inline bool IsOpen(const Program& program, ControlId list) {
+    return Ask(Control(program, list), CB_GETDROPPEDSTATE) > 0;
+}
+
+// The program's message box on the screen, or nullptr.
+inline HWND MessageBoxOf(const Program& program) {
+    HWND box = nullptr;
+    while ((box = FindWindowExA(nullptr, box, MessageBoxClass, nullptr)) &&
+           !(GetWindow(box, GW_OWNER) == program.window && IsWindowVisible(box))) {
+    }
+    return box;
+}
 
 class ProgramGroup : public ::testing::Test {
   protected:

@@ -42,6 +42,11 @@ bool TextFits(const QLabel* label, int width) {
            lines <= LinesFitting(label->height());
 }
 
+// Where a control is drawn in the window, whether a frame holds it or the window itself.
+QRect DrawnAt(const QWidget* control) {
+    return {control->mapTo(control->window(), QPoint()), control->size()};
+}
+
 void ExpectDrawnAsDescribed(QWidget* window) {
     const WindowDescription described = ReadWindowDescription();
     EXPECT_EQ(window->windowTitle().toStdString(), described.title);
@@ -63,7 +68,7 @@ void ExpectDrawnAsDescribed(QWidget* window) {
         SCOPED_TRACE("control " + std::to_string(c.id));
         const QWidget* control = ControlWidget(c.id);
         ASSERT_NE(control, nullptr);
-        QRect drawn = control->geometry();
+        QRect drawn = DrawnAt(control);
         if (const auto* label = qobject_cast<const QLabel*>(control)) {
             // Wider only where the described width cannot hold the text.
             if (drawn.width() > c.width) {
@@ -97,8 +102,8 @@ TEST(QtWindow, EveryLabelShowsItsWholeTextAndNoControlsOverlap) {
     }
     for (const QWidget* a : controls) {
         for (const QWidget* b : controls) {
-            const QRect ra = a->geometry();
-            const QRect rb = b->geometry();
+            const QRect ra = DrawnAt(a);
+            const QRect rb = DrawnAt(b);
             // A frame holds its controls whole; anything else that meets another overlaps it.
             EXPECT_TRUE(a == b || !ra.intersects(rb) || ra.contains(rb) || rb.contains(ra))
                 << ControlHolding(a) << " overlaps " << ControlHolding(b);

@@ -2,23 +2,16 @@
 // message box or main window a thread shows.
 #pragma once
 
-#include <windows.h>
+#include "harness/win32/window_class.h"
 
 #include <string>
 
-constexpr const char* MessageBoxClass = "#32770";
 constexpr int MessageBoxTextId = 0xFFFF;
 
 inline std::string WindowTextOf(HWND window) {
     char text[256] = {};
     GetWindowTextA(window, text, sizeof text);
     return text;
-}
-
-inline bool HasClass(HWND window, const char* className) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return std::string(name) == className;
 }
 
 struct VisibleWindowSearch {

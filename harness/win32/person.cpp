@@ -1,11 +1,10 @@
-#include "tests/e2e/person.h"
-
-#include "tests/support/win32/windows_seen.h"
+#include "harness/win32/person.h"
 
 #include <commctrl.h>
 
 #include <cctype>
 #include <cwchar>
+#include <vector>
 
 namespace {
 
@@ -64,42 +63,11 @@ std::string Shown(const Program& program, ControlId id) {
     return TextOf(Control(program, id));
 }
 
-int Selection(const Program& program, ControlId list) {
-    return static_cast<int>(Ask(Control(program, list), CB_GETCURSEL));
-}
-
-bool IsOpen(const Program& program, ControlId list) {
-    return Ask(Control(program, list), CB_GETDROPPEDSTATE) > 0;
-}
-
-std::vector<std::string> Items(const Program& program, ControlId list) {
-    std::vector<std::string> items;
-    for (LRESULT index = 0; index < Ask(Control(program, list), CB_GETCOUNT); ++index) {
-        wchar_t text[TextCapacity] = {};
-        Ask(Control(program, list), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-        items.emplace_back(text, text + std::wcslen(text));
-    }
-    return items;
-}
-
-bool Enabled(const Program& program, ControlId id) {
-    const HWND arrows = Arrows(program, id);
-    return IsWindowEnabled(Control(program, id)) && (!arrows || IsWindowEnabled(arrows));
-}
-
 ControlId Focused(const Program& program) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(program.process.dwThreadId, &info);
     return GetParent(info.hwndFocus) == program.window ? GetDlgCtrlID(info.hwndFocus) : -1;
-}
-
-HWND MessageBoxOf(const Program& program) {
-    HWND box = nullptr;
-    while ((box = FindWindowExA(nullptr, box, MessageBoxClass, nullptr)) &&
-           !(GetWindow(box, GW_OWNER) == program.window && IsWindowVisible(box))) {
-    }
-    return box;
 }
 
 void ClickAt(POINT point) {
@@ -154,15 +122,4 @@ bool Type(const Program& program, ControlId field, const std::string& text) {
         Press({static_cast<WORD>(std::toupper(static_cast<unsigned char>(character)))});
     }
     return WaitUntil([&] { return _stricmp(Shown(program, field).c_str(), text.c_str()) == 0; });
-}
-
-bool Pick(const Program& program, ControlId list, int index) {
-    if (!Click(program, list) || !WaitUntil([&] { return IsOpen(program, list); })) {
-        return false;
-    }
-    for (int at = Selection(program, list); at != index; at += at < index ? 1 : -1) {
-        Press({static_cast<WORD>(at < index ? VK_DOWN : VK_UP)});
-    }
-    Press({VK_RETURN});
-    return WaitUntil([&] { return !IsOpen(program, list) && Selection(program, list) == index; });
 }

@@ -1,7 +1,7 @@
-#include "tests/e2e/program.h"
+#include "harness/win32/program.h"
 
+#include "harness/win32/window_class.h"
 #include "runtime/controls.h"
-#include "tests/support/win32/windows_seen.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -9,12 +9,11 @@
 // fetched as UTF-16 and narrowed (every text of the program is ASCII).
 #pragma once
 
+#include "harness/win32/program.h"
 #include "runtime/controls.h"
-#include "tests/e2e/program.h"
 
 #include <initializer_list>
 #include <string>
-#include <vector>
 
 // A message to a window of the program, answered in time; -1 when the program does not answer.
 LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -23,12 +22,7 @@ std::string TextOf(HWND window);
 HWND Control(const Program& program, ControlId id); // a spin field's number part
 HWND Arrows(const Program& program, ControlId spin);
 std::string Shown(const Program& program, ControlId id);
-int Selection(const Program& program, ControlId list); // from 0; -1 for none
-bool IsOpen(const Program& program, ControlId list);
-std::vector<std::string> Items(const Program& program, ControlId list);
-bool Enabled(const Program& program, ControlId id); // both parts of a spin field
-ControlId Focused(const Program& program);          // -1 for none of the window's controls
-HWND MessageBoxOf(const Program& program);          // the box on the screen, or nullptr
+ControlId Focused(const Program& program); // -1 for none of the window's controls
 
 // Clicks there and keeps the hand on the mouse until it holds still.
 void ClickAt(POINT point);
@@ -42,6 +36,3 @@ bool Click(const Program& program, ControlId id);
 // Clicks into a field, selects what it holds and types `text` (digits and letters) over it, until
 // the field shows it, letters in either case.
 bool Type(const Program& program, ControlId field, const std::string& text);
-
-// Opens a list with the mouse, steps to item `index` with the arrow keys and takes it with Enter.
-bool Pick(const Program& program, ControlId list, int index);
