@@ -88,7 +88,7 @@ bench-build: deps-test-tools
 web-bench-build: export NODE_PATH := /usr/share/nodejs
 web-bench-build: web
 	emcmake cmake -S . -B build/web -DOAMCALC_BENCH=ON
-	cmake --build build/web -j $(JOBS) --target static_page
+	cmake --build build/web -j $(JOBS) --target web_bench
 
 build: host linux win32 win64 web
 
