@@ -1,9 +1,13 @@
 // What the behaviour suite needs of a control layer beyond the shared operations and a person's
 // actions (tests/support/user.h). Each layer supplies these in one fixture file of its own
-// (win32_fixture.cpp, qt_fixture.cpp, web_fixture.cpp); a new layer joins the suite by adding its own.
+// (win32_fixture.cpp, qt_fixture.cpp, web_fixture.cpp); a new layer joins the suite by adding its
+// own.
 #pragma once
 
 #include "runtime/text.h"
+#include "ui/event_loop.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
@@ -24,3 +28,15 @@ Text ShownTitle();
 
 // Has the person close the window once the program waits for input.
 void CloseWindowOnceWaiting();
+
+// RunUntilQuiet for a layer whose person's actions are all pending at once: passes until one
+// finds nothing.
+inline void RunUntilNothingPending() {
+    constexpr int PassesBeforeGivingUp = 1000;
+    for (int pass = 0; pass < PassesBeforeGivingUp; ++pass) {
+        if (RunPass() == NoEvent) {
+            return;
+        }
+    }
+    ADD_FAILURE() << "the loop never ran out of events";
+}

@@ -12,18 +12,12 @@
 
 namespace {
 
-constexpr int PassesBeforeGivingUp = 1000;
 constexpr int BoxTitle = 0, BoxText = 1, BoxButtons = 2;
 
 } // namespace
 
 void RunUntilQuiet() {
-    for (int pass = 0; pass < PassesBeforeGivingUp; ++pass) {
-        if (RunPass() == NoEvent) {
-            return;
-        }
-    }
-    ADD_FAILURE() << "the loop never ran out of events";
+    RunUntilNothingPending();
 }
 
 std::vector<SeenBox> BoxesShownWhile(const std::function<void()>& action) {
