@@ -376,18 +376,19 @@ mergeInto(LibraryManager.library, {
         element.disabled = disabled != 0;
     },
 
-    // A list keeps no selection while it has none, though a browser selects the first item put in.
+    // A list keeps its selected item wherever the new one goes, and no selection while it has
+    // none, though a browser selects the first item put in.
     oam_page_add_item__deps: ['$OamPage'],
     oam_page_add_item: function(serial, position, text) {
         const list = OamPage.element(serial);
         if (position < -1 || position > list.length) {
             return;
         }
-        const selected = list.selectedIndex;
+        const selected = list.selectedOptions[0] || null;
         const item = document.createElement('option');
         item.textContent = UTF8ToString(text);
         list.insertBefore(item, position == -1 ? null : list.options[position] || null);
-        list.selectedIndex = selected < 0 ? -1 : list.options[selected] == item ? selected + 1 : selected;
+        list.selectedIndex = selected ? selected.index : -1;
     },
 
     // Widens a label whose text does not fit its box to the narrowest width that holds it, up to

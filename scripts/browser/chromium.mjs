@@ -20,9 +20,16 @@ export async function launch(options = {}) {
             '--disable-component-update', '--disable-sync', '--disable-dev-shm-usage',
             `--window-size=${Viewport.width},${Viewport.height}`],
     });
-    // The browser may still be writing its profile as it goes.
-    browser.on('disconnected', () => setTimeout(() =>
-        fs.rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 }), 200));
+    // The profile goes once the browser's process has ended, not when the connection drops: a
+    // loaded machine's browser may write to it for seconds after that. What cannot be removed is
+    // left in the temporary folder rather than failing a run whose checks all passed.
+    browser.process().once('exit', () => {
+        try {
+            fs.rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
+        } catch (error) {
+            console.error(`left the browser's profile ${profile}: ${error.message}`);
+        }
+    });
     return browser;
 }
 

@@ -72,6 +72,30 @@ TEST_F(ControlLayer, AListHoldsItsItemsWhereInsertedAndSelectsOnlyThem) {
     }
 }
 
+// The encoder and decoder read a list's selection by index, so an item put in before the selected
+// one must move the selection with its item, not leave it on a neighbour.
+TEST_F(ControlLayer, AListKeepsItsSelectedItemWhereverAnItemIsInserted) {
+    const struct {
+        std::int32_t selected, insertAt, reads;
+    } insertions[] = {{1, 0, 2}, {1, 1, 2},  {1, 2, 1},   {1, 3, 1},   {1, -1, 1},  {0, 0, 1},
+                      {2, 2, 3}, {2, -1, 2}, {-1, 0, -1}, {-1, 1, -1}, {-1, 3, -1}, {-1, -1, -1}};
+    for (auto [selected, insertAt, reads] : insertions) {
+        ASSERT_TRUE(CreateDropDownList(List, 10, 10, 100, 20));
+        for (const char* item : {"Zero", "One", "Two"}) {
+            AddControlItem(List, -1, item);
+        }
+        SetControlState(List, selected);
+        const Text selectedText = GetControlText(List);
+        AddControlItem(List, insertAt, "new");
+        EXPECT_EQ(ControlItemCount(List), 4) << "inserting at " << insertAt;
+        EXPECT_EQ(GetControlState(List), reads)
+            << "selected " << selected << ", inserting at " << insertAt;
+        EXPECT_EQ(GetControlText(List), selectedText)
+            << "selected " << selected << ", inserting at " << insertAt;
+    }
+    EXPECT_EQ(DrainEvents(), 0) << "inserting raises no events";
+}
+
 TEST_F(ControlLayer, ASpinFieldHoldsOnlyNumbersWithinItsRange) {
     const struct {
         std::int32_t set, reads;
