@@ -173,6 +173,6 @@ void WaitForPlatform();
 std::int32_t ShowMessage(TextRef title, TextRef text, std::int32_t flags);
 
 // Tells a screen reader `text` without moving the focus, where the platform has a way to: the
-// page's polite live region, a notification on the Linux accessibility bus. Windows gives a
-// dialog's plain controls none, so there nothing happens and the person reads the fields.
+// page's polite live region, a notification on the Linux accessibility bus. On Windows the program
+// keeps the behaviour of a dialog's plain controls, which announce nothing: nothing happens there.
 void AnnounceStatus(TextRef text);
