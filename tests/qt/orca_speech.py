@@ -194,7 +194,8 @@ def switch_the_bus_on():
 
 def private_settings(home):
     """A home of Orca's own, with settings that need no setup: no synthesizer (the speech is only
-    logged), no braille display, no sounds."""
+    logged), no braille display, no sounds; and Orca's words in English, whatever the machine's
+    language."""
     prefs = os.path.join(home, "orca")
     os.makedirs(prefs)
     with open(os.path.join(prefs, "user-settings.conf"), "w") as settings:
@@ -204,7 +205,7 @@ def private_settings(home):
                    "pronunciations": {}, "keybindings": {}}, settings)
     env = dict(os.environ, HOME=home, XDG_DATA_HOME=f"{home}/data",
                XDG_CONFIG_HOME=f"{home}/config", XDG_CACHE_HOME=f"{home}/cache",
-               XDG_RUNTIME_DIR=home, GSETTINGS_BACKEND="memory")
+               XDG_RUNTIME_DIR=home, GSETTINGS_BACKEND="memory", LC_ALL="C.UTF-8", LANGUAGE="")
     return prefs, env
 
 
