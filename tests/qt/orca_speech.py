@@ -70,6 +70,7 @@ HEARD = [
     ("Tab", ["Tab"], [GET]),
     ("Tab", ["Tab"], [CALCULATE]),
     ("Calculate OAM", ["space"], ["notification OAM value 010100000000."]),
+    ("Calculate OAM again: said again", ["space"], ["notification OAM value 010100000000."]),
     ("back to the entry", ["Shift_L+Tab", "Shift_L+Tab"], [ENTRY]),
     ("an entry typed, Tab", list("4000812c0201") + ["Tab"], [GET]),
     ("Get Attributes", ["space"], ["notification Fields set from OAM value 4000812C0201."]),
