@@ -32,7 +32,7 @@ READY = "Screen reader on."
 
 # Orca's flat review reads what the window shows line by line; Orca+KP_5 then speaks the object
 # under the review cursor whole, which is how a greyed control, never given the focus, is heard.
-REVIEW_LINE, NEXT_LINE, NEXT_ITEM, REVIEW_OBJECT = "KP_Up", "KP_Page_Up", "KP_Right", "Insert+KP_Begin"
+REVIEW_LINE, NEXT_ITEM, REVIEW_OBJECT = "KP_Up", "KP_Right", "Insert+KP_Begin"
 
 ENTRY = "OAM Value (6 bytes Hex) : text."
 GET, CALCULATE = "Get Attributes push button.", "Calculate OAM push button."
@@ -45,7 +45,8 @@ HEARD = [
     ("Tab to the entry", ["Tab"], [ENTRY]),
     ("Tab", ["Tab"], [GET]),
     ("Tab", ["Tab"], [CALCULATE]),
-    ("Tab into the first frame", ["Tab"], ["OBJ Attribute 0 panel.", "Y-Coordinate : 0 spin button."]),
+    ("Tab into the first frame", ["Tab"],
+     ["OBJ Attribute 0 panel.", "Y-Coordinate : 0 spin button."]),
     ("a spin field stepped up", ["Up"], ["1"]),
     ("Tab", ["Tab"], ["Rotation/Scaling : combo box.", "Off."]),
     ("the greyed parameter, reviewed", [REVIEW_LINE] + [NEXT_ITEM] * 4 + [REVIEW_OBJECT],
@@ -60,10 +61,13 @@ HEARD = [
     ("Tab", ["Tab"], ["OBJ Mosaic : combo box.", "off."]),
     ("Tab", ["Tab"], ["Colors/Palettes : combo box.", "16 colors/16 palettes."]),
     ("Tab", ["Tab"], ["OBJ Shape : combo box.", "Square."]),
-    ("Tab into the second frame", ["Tab"], ["OBJ Attribute 1 panel.", "X-Coordinate : 0 spin button."]),
-    ("Tab to the parameter, no longer greyed", ["Tab"], ["Rotation/Scaling Parameter : 0 spin button."]),
+    ("Tab into the second frame", ["Tab"],
+     ["OBJ Attribute 1 panel.", "X-Coordinate : 0 spin button."]),
+    ("Tab to the parameter, no longer greyed", ["Tab"],
+     ["Rotation/Scaling Parameter : 0 spin button."]),
     ("Tab past the greyed flips", ["Tab"], ["OBJ Size : combo box.", "8 x 8."]),
-    ("Tab into the third frame", ["Tab"], ["OBJ Attribute 2 panel.", "Tile Number : 0 spin button."]),
+    ("Tab into the third frame", ["Tab"],
+     ["OBJ Attribute 2 panel.", "Tile Number : 0 spin button."]),
     ("Tab", ["Tab"], ["Priority relative to BG : combo box.", "Highest."]),
     ("Tab", ["Tab"], ["Palette Number : 0 spin button."]),
     ("Tab round to the entry", ["Tab"], [ENTRY]),
@@ -182,7 +186,8 @@ def switch_the_bus_on():
     bus = Gio.bus_get_sync(Gio.BusType.SESSION)
     end = time.monotonic() + START_SECONDS
     while not bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
-                            "org.freedesktop.DBus", "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)),
+                            "org.freedesktop.DBus", "NameHasOwner",
+                            GLib.Variant("(s)", ("org.a11y.Bus",)),
                             None, Gio.DBusCallFlags.NONE, -1, None)[0]:
         if time.monotonic() > end:
             sys.exit("orca_speech: the accessibility bus never came")

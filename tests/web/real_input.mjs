@@ -97,9 +97,10 @@ try {
         await shape.evaluate((list) => list.value) === 'Horizontal');
     await (await page.$('::-p-text(Calculate OAM)')).click();
     check('Calculate OAM writes the entry', await value(entry) === '7464912C5A01', await value(entry));
-    const afterCalculate = `${await announced('polite: OAM value 7464912C5A01')} / ${await focusedName()}`;
+    const wantedAfterCalculate = 'polite: OAM value 7464912C5A01';
+    const afterCalculate = `${await announced(wantedAfterCalculate)} / ${await focusedName()}`;
     check('Calculate OAM announces the entry, the focus staying on the button',
-        afterCalculate === 'polite: OAM value 7464912C5A01 / Calculate OAM', afterCalculate);
+        afterCalculate === `${wantedAfterCalculate} / Calculate OAM`, afterCalculate);
 
     // Decode: typed in lower case, shown in capitals.
     await typeInto('OAM Value (6 bytes Hex)', '33ffebffffff');
