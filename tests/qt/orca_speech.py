@@ -224,6 +224,15 @@ def stop(started):
         started.wait()
 
 
+def orca_ready(speech, orca):
+    """True once Orca says it is on; False as soon as it has ended without saying so."""
+    end = time.monotonic() + START_SECONDS
+    while time.monotonic() < end and orca.poll() is None:
+        if speech.wait_for(0, [READY], 0.5):
+            return True
+    return speech.wait_for(0, [READY], 0)
+
+
 def work_the_window(keyboard, speech):
     """The steps of HEARD in turn, up to the first that is not heard; its failure, or None."""
     for what, keys, wanted in HEARD:
@@ -250,9 +259,15 @@ def main(program):
                                              "--launch-immediately"]))
             switch_the_bus_on()
             speech = Speech()
-            started.append(subprocess.Popen(["orca", "-u", prefs, "--debug-file", speech.path],
-                                            env=env, stdout=subprocess.DEVNULL))
-            if not speech.wait_for(0, [READY], START_SECONDS):
+            orca = subprocess.Popen(["orca", "-u", prefs, "--debug-file", speech.path], env=env,
+                                    stdout=subprocess.DEVNULL)
+            started.append(orca)
+            if not orca_ready(speech, orca):
+                # Another Orca may have come between the look and the start.
+                why = why_orca_cannot_run() if orca.poll() is not None else None
+                if why:
+                    print(f"orca_speech: skipped: {why}")
+                    return SKIPPED
                 print(f"orca_speech: Orca never said {READY!r}")
                 return 1
             started.append(subprocess.Popen([program], env=env))
