@@ -171,3 +171,8 @@ void WaitForPlatform();
 
 // A modal message box; gives the platform's answer (OkAnswer for its OK button).
 std::int32_t ShowMessage(TextRef title, TextRef text, std::int32_t flags);
+
+// Tells a screen reader `text` without moving the focus, where the platform has a way to: the
+// page's polite live region, a notification on the Linux accessibility bus. On Windows the program
+// keeps the behaviour of a dialog's plain controls, which announce nothing: nothing happens there.
+void AnnounceStatus(TextRef text);

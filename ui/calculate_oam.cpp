@@ -23,5 +23,7 @@ void CalculateOam() {
     fields.paletteNumber = GetControlState(PaletteNumberSpin);
     fields.priority = GetControlState(PriorityCombo);
     fields.tileNumber = GetControlState(TileNumberSpin);
-    SetControlText(OamValueField, EncodeEntry(fields));
+    const Text entry = EncodeEntry(fields);
+    SetControlText(OamValueField, entry);
+    AnnounceStatus(EntryWords + entry);
 }

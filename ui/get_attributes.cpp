@@ -13,7 +13,8 @@ constexpr const char* ErrorTitle = "Error";
 } // namespace
 
 void GetAttributes() {
-    std::optional<OamFields> decoded = DecodeEntry(GetControlText(OamValueField));
+    const Text entry = GetControlText(OamValueField);
+    std::optional<OamFields> decoded = DecodeEntry(entry);
     if (!decoded) {
         ShowMessage(ErrorTitle, NotAnEntryMessage, PlainMessageFlags);
         return;
@@ -45,4 +46,5 @@ void GetAttributes() {
     SetControlState(TileNumberSpin, f.tileNumber);
     SetControlState(PriorityCombo, f.priority);
     SetControlState(PaletteNumberSpin, f.paletteNumber);
+    AnnounceStatus(FieldsSetWords + entry);
 }

@@ -44,6 +44,9 @@ void NameControlByLabel(ControlId id);
 void NameBuddy(QWidget* label);
 void ReadListsByName();
 
+// Announcements (announcement.cpp): the widget AnnounceStatus shows is read as a notification.
+void ReadStatusNotes();
+
 // Labels (label_fit.cpp): a label's narrowest width that shows its text in its height, noted
 // whenever the text changes, and every label widened to it as far as the controls to its right
 // allow.

@@ -71,6 +71,7 @@ void EnsureApplication() {
     }
     QApplication::setWindowIcon(icon);
     ReadListsByName();
+    ReadStatusNotes();
 }
 
 void StartControls() {

@@ -45,4 +45,6 @@ int oam_page_next_happening(int* serial);
 // Both suspend the program (Asyncify) until the person acts or answers.
 void oam_page_wait();
 void oam_page_message(const char* title, const char* text);
+// Puts the text into the page's polite live region, made the first time.
+void oam_page_announce(const char* text);
 }

@@ -470,4 +470,22 @@ mergeInto(LibraryManager.library, {
             dialog.showModal();
         });
     },
+
+    // A polite live region outside the window, drawn nowhere. A screen reader speaks a change of
+    // its text, not the text it was made with, nor the same text set again: the region is emptied
+    // and the text comes a moment later, each time.
+    oam_page_announce: function(text) {
+        let region = document.getElementById('oam-announcement');
+        if (!region) {
+            region = document.body.appendChild(document.createElement('div'));
+            region.id = 'oam-announcement';
+            region.setAttribute('role', 'status');
+            region.setAttribute('aria-live', 'polite');
+        }
+        const words = UTF8ToString(text);
+        const settleMilliseconds = 100;
+        region.textContent = '';
+        clearTimeout(region.filling);
+        region.filling = setTimeout(function() { region.textContent = words; }, settleMilliseconds);
+    },
 });

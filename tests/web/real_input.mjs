@@ -42,6 +42,23 @@ try {
         return list;
     }
     const entry = await named('OAM Value (6 bytes Hex)');
+    // What the live region says as Chromium's accessibility tree holds it, "polite: words", once it
+    // says `wanted` or five seconds have passed; and whether it stands outside the window.
+    const devtools = await page.createCDPSession();
+    async function announced(wanted) {
+        let said = '';
+        for (const end = Date.now() + 5000; said !== wanted && Date.now() < end;) {
+            const { nodes } = await devtools.send('Accessibility.getFullAXTree');
+            const region = nodes.find((node) => node.role && node.role.value === 'status');
+            const live = region && region.properties.find((property) => property.name === 'live');
+            const words = nodes.filter((node) => region && node.parentId === region.nodeId)
+                .map((node) => node.name.value).join(' ');
+            said = region ? `${live ? live.value.value : 'not live'}: ${words}` : 'no region';
+        }
+        const outside = await page.$eval('.window', (window) =>
+            !window.contains(document.querySelector('[role=status]')));
+        return `${said}${outside ? '' : ' (inside the window)'}`;
+    }
 
     // The window: its inner area centred in the viewport, the page titled and with its icon.
     const frame = await page.$eval('.window', (window) => {
@@ -80,6 +97,10 @@ try {
         await shape.evaluate((list) => list.value) === 'Horizontal');
     await (await page.$('::-p-text(Calculate OAM)')).click();
     check('Calculate OAM writes the entry', await value(entry) === '7464912C5A01', await value(entry));
+    const wantedAfterCalculate = 'polite: OAM value 7464912C5A01';
+    const afterCalculate = `${await announced(wantedAfterCalculate)} / ${await focusedName()}`;
+    check('Calculate OAM announces the entry, the focus staying on the button',
+        afterCalculate === `${wantedAfterCalculate} / Calculate OAM`, afterCalculate);
 
     // Decode: typed in lower case, shown in capitals.
     await typeInto('OAM Value (6 bytes Hex)', '33ffebffffff');
@@ -92,6 +113,10 @@ try {
     check('Get Attributes sets the fields', JSON.stringify(shown) ===
         '{"Y-Coordinate":"255","Tile Number":"1023","Rotation/Scaling Parameter":"21"}',
         JSON.stringify(shown));
+    const wantedAfterGet = 'polite: Fields set from OAM value 33FFEBFFFFFF';
+    const afterGet = `${await announced(wantedAfterGet)} / ${await focusedName()}`;
+    check('Get Attributes announces that the fields were set, the focus staying on the button',
+        afterGet === `${wantedAfterGet} / Get Attributes`, afterGet);
     check('the flip lists are greyed with rotation/scaling on',
         await (await named('Horizontal Flip')).evaluate((list) => list.disabled));
 
