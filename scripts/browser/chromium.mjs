@@ -21,8 +21,14 @@ export async function launch(options = {}) {
             `--window-size=${Viewport.width},${Viewport.height}`],
     });
     // The browser may still be writing its profile as it goes.
-    browser.on('disconnected', () => setTimeout(() =>
-        fs.rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 }), 200));
+    // A profile left behind harms nothing.
+    browser.on('disconnected', () => setTimeout(() => {
+        try {
+            fs.rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
+        } catch {
+            // left in the temporary folder
+        }
+    }, 200));
     return browser;
 }
 
