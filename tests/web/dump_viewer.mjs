@@ -141,6 +141,17 @@ try {
         }
         return null;
     });
+    // The pointer resting on a box's label rests on the box, whose title the browser shows.
+    const underLabel = await page.evaluate(() => {
+        const label = [...document.querySelectorAll('#screen-A text')]
+            .find((text) => text.textContent === '4 g1');
+        const r = label.getBoundingClientRect();
+        const box = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2)
+            ?.closest('[data-entry]');
+        return box ? box.querySelector('title').textContent : '';
+    });
+    check('a box\'s label lets the pointer through to the box and its title',
+        underLabel === 'A4: 128 x 128 at x=64 y=150, priority 3, group 1, double size', underLabel);
     await page.mouse.click(...spot);
     const a4 = await fields();
     check('a click on box A4 decodes it in the window', JSON.stringify(a4) === JSON.stringify(
