@@ -134,7 +134,8 @@ mergeInto(LibraryManager.library, {
             });
             OamDumpView.bytes = bytes;
             OamDumpView.problem.textContent = '';
-            const section = OamDumpView.section || (OamDumpView.section = OamDumpView.newSection());
+            const placed = OamDumpView.section;
+            const section = placed || (OamDumpView.section = OamDumpView.newSection());
             section.querySelector('#oam-dump-name').textContent = name;
             const save = section.querySelector('a');
             save.download = name.replace(/\.[^.]*$/, '') + '.svg';
@@ -145,7 +146,11 @@ mergeInto(LibraryManager.library, {
             } else {
                 section.appendChild(svg);
             }
-            OamDumpView.place();
+            // Placing reads the window's place, which makes the browser lay the page out at once:
+            // once, and again only as the page is resized.
+            if (!placed) {
+                OamDumpView.place();
+            }
         },
 
         place: function() {
