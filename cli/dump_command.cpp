@@ -6,6 +6,7 @@
 #include "cli/exit_codes.h"
 #include "cli/matrix_cells.h"
 #include "codec/bit_fields.h"
+#include "codec/dump_contents.h"
 #include "codec/memory_layout.h"
 #include "codec/sprite_geometry.h"
 
@@ -14,8 +15,6 @@
 
 namespace {
 
-// Past this, a file far too large is reported without being read to its end.
-constexpr std::size_t LargestCountedSize = 16 * 1024 * 1024;
 constexpr std::size_t CountingChunk = 64 * 1024;
 
 struct Dump {
@@ -46,16 +45,6 @@ Dump ReadDump(int descriptor) {
     }
     dump.bytes.resize(std::min(dump.size, LargestDump));
     return dump;
-}
-
-std::string SizeProblem(const std::string& path, std::size_t size) {
-    std::string shown = size > LargestCountedSize
-                            ? "more than " + std::to_string(LargestCountedSize) + " bytes"
-                            : std::to_string(size) + " bytes";
-    return path + ": " + shown + " is not a dump: one expects 1 to " +
-           std::to_string(LargestDump / BytesPerEntry) + " whole entries of " +
-           std::to_string(BytesPerEntry) + " bytes from the start, at most " +
-           std::to_string(LargestDump) + " bytes";
 }
 
 bool EngineWanted(const DumpOptions& options, std::size_t engine) {
@@ -182,20 +171,11 @@ std::optional<std::vector<std::uint8_t>> LoadDump(Session& session, const std::s
         Fail(session, InputOutputExit,
              InputOutputProblem(("read " + shownPath).c_str(), dump.error));
     } else if (!IsDumpSize(dump.size)) {
-        Fail(session, notADumpExit, SizeProblem(shownPath, dump.size));
+        Fail(session, notADumpExit, NotADumpProblem(shownPath, dump.size));
     } else {
         return std::move(dump.bytes);
     }
     return std::nullopt;
-}
-
-std::vector<OamFields> DecodeAll(std::span<const std::uint8_t> dump) {
-    std::vector<OamFields> all;
-    for (std::size_t index = 0; index * BytesPerEntry < dump.size(); ++index) {
-        MemoryEntry entry = DumpEntry(dump, index);
-        all.push_back(FieldsOfWords({entry.halfwords[0], entry.halfwords[1], entry.halfwords[2]}));
-    }
-    return all;
 }
 
 FixedMatrix GroupMatrix(std::span<const std::uint8_t> dump, std::size_t engine, std::size_t group) {

@@ -5,6 +5,7 @@
 #include "cli/jobs.h"
 #include "codec/affine.h"
 #include "codec/decoder.h"
+#include "codec/dump_contents.h"
 
 #include <cstdint>
 #include <optional>
@@ -31,9 +32,6 @@ std::optional<std::vector<std::uint8_t>> LoadDump(Session& session, const std::s
 
 // "standard input" for "-", the path echoed otherwise, as messages name a dump.
 std::string ShownDumpPath(const std::string& path);
-
-// Every entry the dump holds, in order: engine A's 128, then engine B's.
-std::vector<OamFields> DecodeAll(std::span<const std::uint8_t> dump);
 
 // The matrix of `engine`'s group: the group halfwords of its four carrier entries, which the dump
 // must hold whole.

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/jobs.h"
-#include "cli/screen_picture.h"
+#include "codec/screen_picture.h"
 
 #include <cstdint>
 #include <string>

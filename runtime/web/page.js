@@ -94,8 +94,8 @@ mergeInto(LibraryManager.library, {
             OamPage.note(by > 0 ? OamPage.steppedUp : OamPage.steppedDown, input.oamSerial);
         },
 
-        // Keys for the whole page. Tab and Shift+Tab go round the enabled controls in the order they
-        // were made, wrapping at the ends, and never leave the window for the browser's own bar.
+        // Keys for the whole page. Tab and Shift+Tab go round the stops (tabStops), wrapping at the
+        // ends, and never leave the page for the browser's own bar.
         keys: function(event) {
             // Enter answers the box wherever the focus went meanwhile, as on Windows, where a
             // click on the window behind the box leaves the focus in the box.
@@ -111,9 +111,7 @@ mergeInto(LibraryManager.library, {
                 return;
             }
             event.preventDefault();
-            const stops = Array.prototype.filter.call(
-                OamPage.window.querySelectorAll('input, select, button:not(.arrow)'),
-                function(control) { return !control.disabled; });
+            const stops = OamPage.tabStops();
             if (stops.length == 0) {
                 return;
             }
@@ -122,6 +120,19 @@ mergeInto(LibraryManager.library, {
             const next = at < 0 ? (back ? stops.length - 1 : 0)
                                 : (at + (back ? stops.length - 1 : 1)) % stops.length;
             stops[next].focus();
+        },
+
+        // The window's enabled controls in the order they were made, then whatever the page holds
+        // outside the window for the keys to reach, in its own order.
+        tabStops: function() {
+            const own = Array.prototype.filter.call(
+                OamPage.window.querySelectorAll('input, select, button:not(.arrow)'),
+                function(control) { return !control.disabled; });
+            return own.concat(OamPage.outsideStops());
+        },
+
+        outsideStops: function() {
+            return [];
         },
 
         listen: function(window) {

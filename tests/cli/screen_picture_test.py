@@ -60,6 +60,11 @@ def pixels(root):
     assert len(raw) == width * int(root.get('height')) * 3, 'the picture is not its stated size'
     return lambda x, y: tuple(raw[(y * width + x) * 3:(y * width + x) * 3 + 3])
 
+def shown(element):  # the text a browser draws: a title is a tooltip, not drawn
+    return (element.text or '') + ''.join(
+        (shown(child) if child.tag != SVG + 'title' else '') + (child.tail or '')
+        for child in element)
+
 def by_id(root, id):
     return next((e for e in root.iter() if e.get('id') == id), None)
 
@@ -75,7 +80,7 @@ def check(ok, what):
 
 root = draw(2)
 check(root.tag == SVG + 'svg', 'the root is not SVG')
-texts = [t.text for t in root.iter(SVG + 'text')]
+texts = [shown(t) for t in root.iter(SVG + 'text')]
 check(LISTS <= set(texts), f'lists under the screens: {texts}')
 pixel = pixels(root)
 swatch = {look: pixel(*centre(root, id)) for look, id in

@@ -1,18 +1,20 @@
-// The one file as a person meets it: opened from disk in Chromium with no server, worked with real
-// mouse clicks and key presses through the DevTools protocol, asking the network for nothing.
-// Controls are found by the names a screen reader gives them, which their labels make.
+// The one file as a person meets it: opened from disk with no server in Chromium or in Firefox ESR,
+// worked with real mouse clicks and key presses, asking the network for nothing. Controls are found
+// by the names a screen reader gives them, which their labels make.
 //
-//   node real_input.mjs build/web/oamcalc.html
-import { launch, fileUrl, refuseNetwork, windowDrawn } from '../../scripts/browser/chromium.mjs';
+//   node real_input.mjs build/web/oamcalc.html chromium|firefox
+import { launchBrowser } from '../../scripts/browser/browsers.mjs';
+import { fileUrl, refuseNetwork, windowDrawn } from '../../scripts/browser/chromium.mjs';
+import { named, typeInto } from './page_names.mjs';
 
-const file = process.argv[2];
+const [file, browserName] = process.argv.slice(2);
 let failures = 0;
 function check(what, ok, detail = '') {
     console.log(`${ok ? 'ok' : 'not ok'} - ${what}${ok ? '' : `: ${detail}`}`);
     failures += ok ? 0 : 1;
 }
 
-const browser = await launch();
+const browser = await launchBrowser(browserName);
 try {
     const page = await browser.newPage();
     page.on('pageerror', (error) => check('no script error', false, error.message));
@@ -21,42 +23,51 @@ try {
     await page.goto(fileUrl(file));
     await windowDrawn(page);
 
-    const named = (name) => page.$(`::-p-aria([name="${name}"])`);
     const value = (handle) => handle.evaluate((element) => element.value);
     const focusedName = () => page.evaluate(() => {
         const focused = document.activeElement;
         return focused.labels && focused.labels.length ? focused.labels[0].textContent
                                                        : focused.textContent;
     });
-    async function typeInto(name, text) {
-        await (await named(name)).click({ clickCount: 3 });
-        await page.keyboard.type(text);
-    }
     // A list is picked with the keyboard: focused, then stepped with the arrow keys.
     async function pickWithKeys(name, steps) {
-        const list = await named(name);
+        const list = await named(page, name);
         await list.focus();
         for (let step = 0; step < steps; ++step) {
             await page.keyboard.press('ArrowDown');
         }
         return list;
     }
-    const entry = await named('OAM Value (6 bytes Hex)');
-    // What the live region says as Chromium's accessibility tree holds it, "polite: words", once it
-    // says `wanted` or five seconds have passed; and whether it stands outside the window.
-    const devtools = await page.createCDPSession();
+    const entry = await named(page, 'OAM Value (6 bytes Hex)');
+    // What the live region says, "polite: words", once it says `wanted` or five seconds have
+    // passed; and whether it stands outside the window. Chromium's accessibility tree is read
+    // through its DevTools protocol; Firefox speaks none, so there the region's own markup is read.
+    const devtools = browserName === 'chromium' ? await page.createCDPSession() : null;
     async function announced(wanted) {
         let said = '';
         for (const end = Date.now() + 5000; said !== wanted && Date.now() < end;) {
+            if (!devtools) {
+                said = await page.evaluate(() => {
+                    const region = document.getElementById('oam-announcement');
+                    return region ? `${region.getAttribute('aria-live')}: ${region.textContent.trim()}`
+                                  : 'no region';
+                });
+                continue;
+            }
+            // The page holds another status, the dump viewer's: the region is found by its element.
+            const element = await page.$('#oam-announcement');
+            const { node } = element ? await devtools.send('DOM.describeNode',
+                { objectId: element.remoteObject().objectId }) : { node: {} };
             const { nodes } = await devtools.send('Accessibility.getFullAXTree');
-            const region = nodes.find((node) => node.role && node.role.value === 'status');
+            const region = nodes.find((candidate) => candidate.role &&
+                candidate.role.value === 'status' && candidate.backendDOMNodeId === node.backendNodeId);
             const live = region && region.properties.find((property) => property.name === 'live');
             const words = nodes.filter((node) => region && node.parentId === region.nodeId)
                 .map((node) => node.name.value).join(' ');
             said = region ? `${live ? live.value.value : 'not live'}: ${words}` : 'no region';
         }
         const outside = await page.$eval('.window', (window) =>
-            !window.contains(document.querySelector('[role=status]')));
+            !window.contains(document.getElementById('oam-announcement')));
         return `${said}${outside ? '' : ' (inside the window)'}`;
     }
 
@@ -70,7 +81,7 @@ try {
     check('the window', frame === '840 380 0 0 Quorvex - Dunmarrow data:image/png;base64,', frame);
 
     // A spin field steps with its Up key and its arrows, and stops at its bounds.
-    const tile = await named('Tile Number');
+    const tile = await named(page, 'Tile Number');
     await tile.click();
     await page.keyboard.press('ArrowUp');
     await page.keyboard.press('ArrowUp');
@@ -84,15 +95,15 @@ try {
     check('a spin field steps within its range', spin === '2 2 0', spin);
 
     // Encode: the entry of the window's worked example.
-    await typeInto('Y-Coordinate', '100');
-    await typeInto('X-Coordinate', '300');
-    await typeInto('Tile Number', '513');
-    await typeInto('Palette Number', '5');
+    await typeInto(page, 'Y-Coordinate', '100');
+    await typeInto(page, 'X-Coordinate', '300');
+    await typeInto(page, 'Tile Number', '513');
+    await typeInto(page, 'Palette Number', '5');
     for (const [name, steps] of [['OBJ Mode', 1], ['OBJ Mosaic', 1], ['Colors/Palettes', 1],
         ['OBJ Size', 6], ['Horizontal Flip', 1], ['Priority relative to BG', 2]]) {
         await pickWithKeys(name, steps);
     }
-    const shape = await named('OBJ Shape');
+    const shape = await named(page, 'OBJ Shape');
     check('a size picked with the keys selects its shape',
         await shape.evaluate((list) => list.value) === 'Horizontal');
     await (await page.$('::-p-text(Calculate OAM)')).click();
@@ -103,12 +114,12 @@ try {
         afterCalculate === `${wantedAfterCalculate} / Calculate OAM`, afterCalculate);
 
     // Decode: typed in lower case, shown in capitals.
-    await typeInto('OAM Value (6 bytes Hex)', '33ffebffffff');
+    await typeInto(page, 'OAM Value (6 bytes Hex)', '33ffebffffff');
     check('the entry shows capitals', await value(entry) === '33FFEBFFFFFF', await value(entry));
     await (await page.$('::-p-text(Get Attributes)')).click();
     const shown = {};
     for (const name of ['Y-Coordinate', 'Tile Number', 'Rotation/Scaling Parameter']) {
-        shown[name] = await value(await named(name));
+        shown[name] = await value(await named(page, name));
     }
     check('Get Attributes sets the fields', JSON.stringify(shown) ===
         '{"Y-Coordinate":"255","Tile Number":"1023","Rotation/Scaling Parameter":"21"}',
@@ -118,10 +129,10 @@ try {
     check('Get Attributes announces that the fields were set, the focus staying on the button',
         afterGet === `${wantedAfterGet} / Get Attributes`, afterGet);
     check('the flip lists are greyed with rotation/scaling on',
-        await (await named('Horizontal Flip')).evaluate((list) => list.disabled));
+        await (await named(page, 'Horizontal Flip')).evaluate((list) => list.disabled));
 
     // The error box: modal, the window behind takes no click, Enter closes it.
-    await typeInto('OAM Value (6 bytes Hex)', '123');
+    await typeInto(page, 'OAM Value (6 bytes Hex)', '123');
     await (await page.$('::-p-text(Get Attributes)')).click();
     const box = await page.waitForSelector('dialog[open]', { timeout: 5000 });
     const boxText = await box.evaluate((dialog) => dialog.innerText.replace(/\s+/g, ' ').trim());
@@ -138,10 +149,13 @@ try {
     await page.keyboard.down('Shift');
     await page.keyboard.press('Tab');
     await page.keyboard.press('Tab');
+    const outside = await focusedName();
+    await page.keyboard.press('Tab');
     await page.keyboard.up('Shift');
     const afterShiftTabs = await focusedName();
-    check('Tab and Shift+Tab go round', afterTab === 'Get Attributes' &&
-        afterShiftTabs.startsWith('Palette Number'), `${afterTab} / ${afterShiftTabs}`);
+    check('Tab and Shift+Tab go round, through the dump control outside the window',
+        afterTab === 'Get Attributes' && outside === 'Open OAM dump\u2026' &&
+        afterShiftTabs.startsWith('Palette Number'), `${afterTab} / ${outside} / ${afterShiftTabs}`);
 
     // Every label shows its whole text and covers no other control, widened or not.
     const crowded = await page.$$eval('.window > label', (labels) => labels.flatMap((label) => {
@@ -158,20 +172,36 @@ try {
     check('labels show their whole text beside their controls', crowded.length === 0,
         crowded.join(', '));
 
-    // Every labelled control is named by its label's words, without the colon drawn after them.
-    const tree = await page.accessibility.snapshot();
-    const names = [];
-    (function walk(node) {
-        if (['textbox', 'spinbutton', 'combobox'].includes(node.role)) {
-            names.push(node.name);
-        }
-        (node.children || []).forEach(walk);
-    })(tree);
-    const labels = await page.$$eval('label', (all) => all.map((label) =>
-        label.textContent.replace(/\s*:\s*$/, '').replace(/\s+/g, ' ')));
-    check('each control is named by its label', JSON.stringify(names) === JSON.stringify(labels),
-        `${JSON.stringify(names)} against ${JSON.stringify(labels)}`);
+    // Every list shows its whole items: the widest item's text, in the list's own font, fits
+    // between its padding and its arrow.
+    const cutItems = await page.$$eval('.window select', (lists) => lists.flatMap((list) => {
+        const style = getComputedStyle(list);
+        const context = document.createElement('canvas').getContext('2d');
+        context.font = `${style.fontSize} ${style.fontFamily}`;
+        const room = list.clientWidth - parseFloat(style.paddingLeft) -
+            parseFloat(style.paddingRight);
+        return [...list.options].filter((item) => context.measureText(item.text).width > room)
+            .map((item) => `${item.text} (${room}px)`);
+    }));
+    check('every list shows its whole items', cutItems.length === 0, cutItems.join(', '));
+
     check('no network request', asked.length === 0, asked.join(' '));
+    // The accessibility tree is read through the DevTools protocol, which only Chromium speaks.
+    if (browserName === 'chromium') {
+        // Every labelled control is named by its label's words, without the colon drawn after them.
+        const tree = await page.accessibility.snapshot();
+        const names = [];
+        (function walk(node) {
+            if (['textbox', 'spinbutton', 'combobox'].includes(node.role)) {
+                names.push(node.name);
+            }
+            (node.children || []).forEach(walk);
+        })(tree);
+        const labels = await page.$$eval('.window label', (all) => all.map((label) =>
+            label.textContent.replace(/\s*:\s*$/, '').replace(/\s+/g, ' ')));
+        check('each control is named by its label', JSON.stringify(names) === JSON.stringify(labels),
+            `${JSON.stringify(names)} against ${JSON.stringify(labels)}`);
+    }
 } finally {
     await browser.close();
 }

@@ -1,4 +1,4 @@
-#include "cli/svg_writer.h"
+#include "codec/svg_writer.h"
 
 namespace {
 
@@ -79,4 +79,19 @@ void AddElement(std::string& out, const char* name, SvgAttributes attributes,
     out += "</";
     out += name;
     out += ">\n";
+}
+
+void StartInline(std::string& out, const char* name, SvgAttributes attributes) {
+    AppendStart(out, name, attributes);
+    out += '>';
+}
+
+void AddText(std::string& out, std::string_view text) {
+    AppendEscaped(out, text);
+}
+
+void EndInline(std::string& out, const char* name) {
+    out += "</";
+    out += name;
+    out += '>';
 }

@@ -1,11 +1,12 @@
-#include "cli/screen_picture.h"
+#include "codec/screen_picture.h"
 
-#include "cli/svg_writer.h"
 #include "codec/memory_layout.h"
 #include "codec/screen_pieces.h"
+#include "codec/svg_writer.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -88,32 +89,61 @@ Placement PlacementOf(const OamFields& fields) {
 struct ListHeading {
     Showing showing;
     const char* heading;
+    const char* state; // how an entry of the list is named in its title
 };
 
-constexpr std::array<ListHeading, 4> ListHeadings = {{{Showing::Hidden, "Hidden: "},
-                                                      {Showing::Prohibited, "Prohibited shape: "},
-                                                      {Showing::OffScreen, "Off screen: "},
-                                                      {Showing::NotInDump, "Not in the dump: "}}};
+constexpr std::array<ListHeading, 4> ListHeadings = {
+    {{Showing::Hidden, "Hidden: ", "hidden"},
+     {Showing::Prohibited, "Prohibited shape: ", "prohibited shape"},
+     {Showing::OffScreen, "Off screen: ", "off screen"},
+     {Showing::NotInDump, "Not in the dump: ", "not in the dump"}}};
+
+// A run of entries in a list: "5-127", the first and last index.
+struct IndexRun {
+    std::size_t first;
+    std::size_t last;
+};
 
 // "3, 5-127": runs of indices, so a dump with most entries hidden still lists in a line.
-std::vector<std::string> IndexRuns(const std::vector<std::size_t>& indices) {
-    std::vector<std::string> runs;
+std::vector<IndexRun> IndexRuns(const std::vector<std::size_t>& indices) {
+    std::vector<IndexRun> runs;
     for (std::size_t i = 0; i < indices.size();) {
         std::size_t last = i;
         while (last + 1 < indices.size() && indices[last + 1] == indices[last] + 1) {
             ++last;
         }
-        runs.push_back(std::to_string(indices[i]) +
-                       (last > i ? "-" + std::to_string(indices[last]) : ""));
+        runs.push_back({indices[i], indices[last]});
         i = last + 1;
     }
     return runs;
 }
 
+std::string RunText(IndexRun run) {
+    return std::to_string(run.first) + (run.last > run.first ? "-" + std::to_string(run.last) : "");
+}
+
+// One piece of a list's line: its heading and separators as plain text, and each run of entries
+// the dump holds as a piece of its own, named by a title, that a viewer can point at.
+struct ListPiece {
+    std::string text;
+    std::optional<IndexRun> run;
+    const ListHeading* list = nullptr;
+};
+
+using ListLine = std::vector<ListPiece>;
+
+std::size_t LineSize(const ListLine& line) {
+    std::size_t size = 0;
+    for (const ListPiece& piece : line) {
+        size += piece.text.size();
+    }
+    return size;
+}
+
 // The lists under a screen, wrapped to its width.
-std::vector<std::string> ListLines(const std::array<Placement, EntriesPerEngine>& placements,
-                                   std::size_t widthInChars) {
-    std::vector<std::string> lines;
+std::vector<ListLine> ListLines(const std::array<Placement, EntriesPerEngine>& placements,
+                                std::size_t widthInChars) {
+    std::vector<ListLine> lines;
     for (const ListHeading& list : ListHeadings) {
         std::vector<std::size_t> indices;
         for (std::size_t index = 0; index < placements.size(); ++index) {
@@ -124,22 +154,34 @@ std::vector<std::string> ListLines(const std::array<Placement, EntriesPerEngine>
         if (indices.empty()) {
             continue;
         }
-        std::string line = list.heading;
+        ListLine line = {{list.heading, {}, nullptr}};
         std::size_t onLine = 0;
-        std::vector<std::string> runs = IndexRuns(indices);
+        std::vector<IndexRun> runs = IndexRuns(indices);
         for (std::size_t i = 0; i < runs.size(); ++i) {
-            std::string next = runs[i] + (i + 1 < runs.size() ? "," : "");
-            if (onLine > 0 && line.size() + 1 + next.size() > widthInChars) {
+            std::string text = RunText(runs[i]);
+            std::string after = i + 1 < runs.size() ? "," : "";
+            if (onLine > 0 && LineSize(line) + 1 + text.size() + after.size() > widthInChars) {
                 lines.push_back(line);
                 line.clear();
                 onLine = 0;
             }
-            line += (onLine > 0 ? " " : "") + next;
+            if (onLine > 0) {
+                line.push_back({" ", {}, nullptr});
+            }
+            line.push_back({text, runs[i], &list});
+            if (!after.empty()) {
+                line.push_back({after, {}, nullptr});
+            }
             ++onLine;
         }
         lines.push_back(line);
     }
     return lines;
+}
+
+// The entry's place in the whole dump, engine B's after engine A's 128.
+std::int32_t DumpIndex(std::size_t engine, std::size_t index) {
+    return static_cast<std::int32_t>(engine * EntriesPerEngine + index);
 }
 
 std::string LabelOf(std::size_t index, const OamFields& fields) {
@@ -150,12 +192,15 @@ std::string LabelOf(std::size_t index, const OamFields& fields) {
     return label;
 }
 
+std::string EntryName(std::size_t engine, std::size_t index) {
+    return std::string(EngineNames[engine]) + std::to_string(index);
+}
+
 // What a browser shows when the pointer rests on the box.
 std::string TooltipOf(std::size_t engine, std::size_t index, const OamFields& fields,
                       PixelSize box) {
-    std::string tip = std::string(EngineNames[engine]) + std::to_string(index) + ": " +
-                      std::to_string(box.width) + " x " + std::to_string(box.height) +
-                      " at x=" + std::to_string(fields.xCoordinate) +
+    std::string tip = EntryName(engine, index) + ": " + std::to_string(box.width) + " x " +
+                      std::to_string(box.height) + " at x=" + std::to_string(fields.xCoordinate) +
                       " y=" + std::to_string(fields.yCoordinate) + ", priority " +
                       std::to_string(fields.priority);
     tip += fields.mode == SemiTransparentMode ? ", semi-transparent"
@@ -168,7 +213,20 @@ std::string TooltipOf(std::size_t engine, std::size_t index, const OamFields& fi
     return tip;
 }
 
-void StartLook(std::string& out, const Look& look, const std::string& id) {
+// `entry`, the place in the dump of the entry a box shows, lets a viewer find it; legend swatches
+// have none.
+void StartLook(std::string& out, const Look& look, const std::string& id,
+               std::optional<std::int32_t> entry = std::nullopt) {
+    if (entry) {
+        StartElement(out, "g",
+                     {{"id", id},
+                      {"data-entry", *entry},
+                      {"fill", look.fill},
+                      {"fill-opacity", look.fillOpacity},
+                      {"stroke", look.stroke},
+                      {"stroke-dasharray", look.dashes}});
+        return;
+    }
     StartElement(out, "g",
                  {{"id", id},
                   {"fill", look.fill},
@@ -193,8 +251,8 @@ void DrawBoxes(std::string& out, std::size_t engine, std::span<const OamFields> 
             if (placement.showing != Showing::Drawn || entries[index].priority != priority) {
                 continue;
             }
-            std::string id = "entry-" + std::string(EngineNames[engine]) + std::to_string(index);
-            StartLook(out, LookOf(entries[index]), id);
+            StartLook(out, LookOf(entries[index]), "entry-" + EntryName(engine, index),
+                      DumpIndex(engine, index));
             AddElement(out, "title", {}, TooltipOf(engine, index, entries[index], placement.box));
             for (const ScreenRect& piece : placement.pieces) {
                 AddElement(out, "rect",
@@ -253,14 +311,50 @@ void DrawEngine(std::string& out, std::size_t engine, std::span<const OamFields>
                 {"stroke", InkColour}});
 }
 
-void DrawLists(std::string& out, const std::vector<std::string>& lines, Column column) {
+// "A8: hidden", "A10: 8 x 8 at x=300 y=10, priority 0, off screen", "A12 to A127: hidden".
+std::string RunTitle(std::size_t engine, std::span<const OamFields> entries,
+                     const std::array<Placement, EntriesPerEngine>& placements,
+                     const ListPiece& piece) {
+    IndexRun run = *piece.run;
+    if (run.last > run.first) {
+        return EntryName(engine, run.first) + " to " + EntryName(engine, run.last) + ": " +
+               piece.list->state;
+    }
+    if (piece.list->showing == Showing::OffScreen) {
+        return TooltipOf(engine, run.first, entries[run.first], placements[run.first].box) + ", " +
+               piece.list->state;
+    }
+    return EntryName(engine, run.first) + ": " + piece.list->state;
+}
+
+// Each run of entries the dump holds is a span of its own with its title and the place in the dump
+// of its first entry; the runs of entries the dump does not hold are plain text.
+void DrawLists(std::string& out, std::size_t engine, std::span<const OamFields> entries,
+               const std::array<Placement, EntriesPerEngine>& placements,
+               const std::vector<ListLine>& lines, Column column) {
     std::int32_t top = column.top + ScreenHeight * column.scale + ListGap;
     StartElement(out, "g", {{"font-size", ListFontSize}, {"fill", InkColour}});
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        AddElement(out, "text",
-                   {{"x", column.left},
-                    {"y", top + static_cast<std::int32_t>(i) * ListLineHeight + ListFontSize}},
-                   lines[i]);
+        StartInline(out, "text",
+                    {{"x", column.left},
+                     {"y", top + static_cast<std::int32_t>(i) * ListLineHeight + ListFontSize}});
+        for (const ListPiece& piece : lines[i]) {
+            if (!piece.run || piece.list->showing == Showing::NotInDump) {
+                AddText(out, piece.text);
+                continue;
+            }
+            std::size_t first = piece.run->first;
+            StartInline(out, "tspan",
+                        {{"id", "list-" + EntryName(engine, first)},
+                         {"data-entry", DumpIndex(engine, first)}});
+            StartInline(out, "title", {});
+            AddText(out, RunTitle(engine, entries, placements, piece));
+            EndInline(out, "title");
+            AddText(out, piece.text);
+            EndInline(out, "tspan");
+        }
+        EndInline(out, "text");
+        out += '\n';
     }
     EndElement(out, "g");
 }
@@ -320,7 +414,7 @@ std::span<const OamFields> EngineEntries(std::span<const OamFields> entries, std
 std::string ScreensPicture(std::span<const OamFields> entries, std::int32_t scale) {
     std::size_t engines = (entries.size() + EntriesPerEngine - 1) / EntriesPerEngine;
     std::vector<std::array<Placement, EntriesPerEngine>> placements(engines);
-    std::vector<std::vector<std::string>> lists(engines);
+    std::vector<std::vector<ListLine>> lists(engines);
     std::int32_t columnWidth = ScreenWidth * scale;
     std::size_t listLines = 0;
     for (std::size_t engine = 0; engine < engines; ++engine) {
@@ -352,7 +446,7 @@ std::string ScreensPicture(std::span<const OamFields> entries, std::int32_t scal
         Column column{Margin + static_cast<std::int32_t>(engine) * (columnWidth + ColumnGap), top,
                       scale};
         DrawEngine(out, engine, own, placements[engine], column);
-        DrawLists(out, lists[engine], column);
+        DrawLists(out, engine, own, placements[engine], lists[engine], column);
     }
     out += legend;
     EndElement(out, "svg");

@@ -28,3 +28,9 @@ void EndElement(std::string& out, const char* name);
 // <name .../> without text, <name ...>text</name> with it.
 void AddElement(std::string& out, const char* name, SvgAttributes attributes,
                 std::string_view text = {});
+
+// The same within a line of text, where a line break would show as a space: <name ...>, the
+// escaped text, </name>, with nothing between them.
+void StartInline(std::string& out, const char* name, SvgAttributes attributes);
+void AddText(std::string& out, std::string_view text);
+void EndInline(std::string& out, const char* name);
