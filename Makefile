@@ -48,13 +48,19 @@ host: deps-test-tools
 	cmake --build build/host -j $(JOBS)
 
 # The quick loop after an edit: the sanitized native tree built again where its sources changed,
-# and its suites run. No packages are installed and no Windows or web tree is touched: the first
-# time it needs what `make host` installs. `make test` stays the whole proof.
+# and its suites run: the checks of programs and pages through CTest, and each GoogleTest program
+# once, all its cases but the exhaustive sweeps (suites named *Sweep), which `make test` runs. No
+# packages are installed and no Windows or web tree is touched: the first time it needs what
+# `make host` installs. `make test` stays the whole proof.
 check:
 	@test -f build/host/CMakeCache.txt || \
 		cmake -S . -B build/host -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DOAMCALC_SANITIZE=ON
 	cmake --build build/host -j $(JOBS)
-	ctest --test-dir build/host -j $(JOBS) --output-on-failure
+	ctest --test-dir build/host -j $(JOBS) --output-on-failure -LE case
+	@for program in build/host/test_programs/*; do \
+		echo "$$(basename $$program)"; \
+		GTEST_FILTER='-*Sweep.*' GTEST_BRIEF=1 "$$(cat $$program)" || exit 1; \
+	done
 
 # The native program on the Qt control layer, optimised, as it runs and installs; its tests are
 # only the checks of the built program.
