@@ -17,7 +17,7 @@ PREFIX ?= /usr/local
 
 .PHONY: all deps deps-native deps-windows deps-test-tools deps-package deps-web host linux win32 \
 	win64 fuzz-build bench-build build test test-windows run run-windows install deb dist fuzz \
-	bench format clean web run-web web-bench-build
+	bench format clean web run-web web-bench-build check
 
 all: build
 
@@ -46,6 +46,21 @@ deps-web:
 host: deps-test-tools
 	cmake -S . -B build/host -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DOAMCALC_SANITIZE=ON
 	cmake --build build/host -j $(JOBS)
+
+# The quick loop after an edit: the sanitized native tree built again where its sources changed,
+# and its suites run: the checks of programs and pages through CTest, and each GoogleTest program
+# once, all its cases but the exhaustive sweeps (suites named *Sweep), which `make test` runs. No
+# packages are installed and no Windows or web tree is touched: the first time it needs what
+# `make host` installs. `make test` stays the whole proof.
+check:
+	@test -f build/host/CMakeCache.txt || \
+		cmake -S . -B build/host -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DOAMCALC_SANITIZE=ON
+	cmake --build build/host -j $(JOBS)
+	ctest --test-dir build/host -j $(JOBS) --output-on-failure -LE case
+	@for program in build/host/test_programs/*; do \
+		echo "$$(basename $$program)"; \
+		GTEST_FILTER='-*Sweep.*' GTEST_BRIEF=1 "$$(cat $$program)" || exit 1; \
+	done
 
 # The native program on the Qt control layer, optimised, as it runs and installs; its tests are
 # only the checks of the built program.

@@ -1,8 +1,9 @@
 #include "codec/bit_fields.h"
 
+#include "runtime/text.h"
+
 namespace {
 
-constexpr char UpperHexDigits[] = "0123456789ABCDEF";
 constexpr unsigned DigitBits = 4;
 constexpr unsigned DigitMask = 0xF;
 constexpr std::size_t ByteValues = 256;

@@ -1,6 +1,7 @@
 // The encoder works on digit texts, not on shifts and masks: each state is written as binary
 // digits, padded or cut to its field, the pieces are joined into the attribute's bit string, and
-// that is parsed back and written in hexadecimal.
+// that is parsed back and written in hexadecimal. The order the pieces are joined in is the order
+// of the places in codec/layout.h, from bit 15 down; the tests hold the two to each other.
 #include "codec/encoder.h"
 
 #include "codec/layout.h"

@@ -1,7 +1,9 @@
 // The layout of one sprite entry: three 16-bit attributes, each handled as a 16-character bit
 // string (position 1 is bit 15, position 16 is bit 0), and the twelve hexadecimal digits that
-// show the entry. Every field's place is stated here once; the encoders, the decoders and the
-// command line read them from here.
+// show the entry. Every field's place is stated here once. The decoder and the shift-and-mask
+// conversions read each place from here; the digit-text encoder takes each field's width from
+// here but places the fields by the order it joins their digits in, so the codec's tests hold
+// both encoders to these places, every value of every field.
 #pragma once
 
 #include "runtime/text.h"

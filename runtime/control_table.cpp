@@ -17,6 +17,16 @@ bool TakesNameFromLabel(ControlKind kind) {
            kind == ControlKind::DropDownList;
 }
 
+bool Overlaps(int top, int height, const ControlBox& other) {
+    return other.y < top + height && other.y + other.height > top;
+}
+
+bool Contains(const ControlBox& outer, const ControlBox& inner) {
+    return outer.x <= inner.x && outer.y <= inner.y &&
+           outer.x + outer.width >= inner.x + inner.width &&
+           outer.y + outer.height >= inner.y + inner.height;
+}
+
 } // namespace
 
 const ControlEntry* FindControl(ControlId id) {
@@ -86,9 +96,39 @@ ControlId NamingLabel(ControlId id) {
     return label && label->kind == ControlKind::TextLabel ? before : -1;
 }
 
+ControlId ControlNamedBy(ControlId label) {
+    const std::vector<ControlId> order = ControlsInCreationOrder();
+    const auto at = std::find(order.begin(), order.end(), label);
+    if (at == order.end() || at + 1 == order.end()) {
+        return -1;
+    }
+    return NamingLabel(at[1]) == label ? at[1] : -1;
+}
+
 std::string_view NameFromLabel(std::string_view text) {
     const std::size_t end = text.find_last_not_of(" :");
     return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
+}
+
+int LabelRoom(ControlId label, int windowWidth) {
+    const ControlEntry* entry = FindControl(label);
+    if (!entry) {
+        return 0;
+    }
+    const ControlBox& box = entry->box;
+    int room = windowWidth - box.x;
+    for (const ControlId id : ControlsInCreationOrder()) {
+        const ControlBox& other = FindControl(id)->box;
+        if (id == label) {
+            continue;
+        }
+        if (Contains(other, box)) {
+            room = std::min(room, other.x + other.width - 1 - box.x);
+        } else if (other.x > box.x && Overlaps(box.y, box.height, other)) {
+            room = std::min(room, other.x - box.x);
+        }
+    }
+    return room;
 }
 
 void ClearControlTable() {

@@ -39,7 +39,17 @@ std::vector<ControlId> ControlsInCreationOrder();
 // -1 for the other kinds, which have their own text, and where no label came just before.
 ControlId NamingLabel(ControlId id);
 
+// The control that label names (NamingLabel the other way round); -1 when it names none.
+ControlId ControlNamedBy(ControlId label);
+
 // A label's text as the name of its control: the colon and blanks that end it on screen are not
 // read out.
 std::string_view NameFromLabel(std::string_view text);
+
+// How far a label may reach to the right when its text does not fit its box in the platform's
+// font: to the left edge of the nearest control beside it to the right, or the inner edge of the
+// frame around it, and never past `windowWidth`. Every other control counts with the box the
+// window asked for, so that no widening takes room from another label.
+int LabelRoom(ControlId label, int windowWidth);
+
 void ClearControlTable();

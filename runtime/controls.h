@@ -1,7 +1,7 @@
 // The control layer: the window and every control addressed by a small number, their states and
 // texts, events fetched one at a time without waiting, and the message box. Each platform folder
-// (runtime/win32, runtime/qt) implements these over its own windowing, on the control table and
-// event queue that all of them share (runtime/control_table.h, runtime/event_queue.h).
+// (runtime/win32, runtime/qt, runtime/web) implements these over its own windowing, on the control
+// table and event queue that all of them share (runtime/control_table.h, runtime/event_queue.h).
 //
 // No operation reports an error: a number that names no control reads as 0 or the empty text and
 // ignores writes. The program's own changes (SetControlState, SetControlText, DisableControl,
@@ -115,8 +115,9 @@ constexpr std::int32_t MaximumAttribute = 2;
 constexpr std::int32_t PlainMessageFlags = 0; // one OK button, no icon
 constexpr std::int32_t OkAnswer = 1;
 
-// Sets the layer up: text heap, event queue, window and control tables, default font, common
-// controls and COM. Once, before the window is opened.
+// Sets the layer up: an empty event queue and control table, and whatever the platform needs
+// before its first window (on Windows the default font, the common controls and COM; on Qt the
+// application object). Once, before the window is opened.
 void StartControls();
 
 // Closes every open window with its controls and frees the layer's records.

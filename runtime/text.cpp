@@ -24,13 +24,12 @@ Text FormatBinary(Number value) {
 }
 
 Text FormatHex(Number value) {
-    static constexpr char Digits[] = "0123456789ABCDEF";
     auto bits = static_cast<std::uint64_t>(value);
     Text digits;
     for (int shift = 60; shift >= 0; shift -= 4) {
         unsigned nibble = (bits >> shift) & 0xF;
         if (!digits.empty() || nibble != 0 || shift == 0) {
-            digits += Digits[nibble];
+            digits += UpperHexDigits[nibble];
         }
     }
     return digits;
@@ -71,15 +70,6 @@ Text PadLeft(TextRef text, std::int32_t length, TextRef fill) {
     std::size_t pad = length <= 0 ? 0 : static_cast<std::size_t>(length) - kept;
     char fillChar = fill.chars.empty() ? ' ' : fill.chars.front();
     return Text(pad, fillChar) + Text(text.chars.substr(0, kept));
-}
-
-Text LeftChars(TextRef text, std::int32_t count) {
-    return Text(text.chars.substr(0, ClampCount(count, text.chars.size())));
-}
-
-Text RightChars(TextRef text, std::int32_t count) {
-    std::size_t kept = ClampCount(count, text.chars.size());
-    return Text(text.chars.substr(text.chars.size() - kept));
 }
 
 Text MidChars(TextRef text, std::int32_t start, std::int32_t count) {

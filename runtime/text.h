@@ -29,6 +29,9 @@ Text FormatBinary(Number value);
 // a negative value.
 Text FormatHex(Number value);
 
+// The digit of each value 0 to 15, as every writer of hexadecimal in the program spells it.
+inline constexpr char UpperHexDigits[] = "0123456789ABCDEF";
+
 namespace text_detail {
 
 constexpr int DecimalDigits = 10;
@@ -65,10 +68,6 @@ Number ParseNumber(TextRef text);
 // Exactly `length` characters: the text's FIRST characters, with copies of the first character
 // of `fill` (a blank when `fill` is empty) in front when the text is shorter.
 Text PadLeft(TextRef text, std::int32_t length, TextRef fill);
-
-// The first or last `count` characters, or the whole text when it is shorter.
-Text LeftChars(TextRef text, std::int32_t count);
-Text RightChars(TextRef text, std::int32_t count);
 
 // Up to `count` characters from the 1-based position `start`; a start before the first character
 // counts from the first.

@@ -66,7 +66,7 @@ EventKind RunPass() {
     return kind;
 }
 
-int RunProgram(IdleLoop idle) {
+int RunProgram() {
     StartControls();
     if (!BuildMainWindow()) {
         // Without a window no close event can ever come: say so and end instead of looping.
@@ -80,7 +80,7 @@ int RunProgram(IdleLoop idle) {
             break;
         }
         // Nothing was pending: sleep until the platform has something, instead of spinning.
-        if (kind == NoEvent && idle == IdleLoop::Sleep) {
+        if (kind == NoEvent) {
             WaitForPlatform();
         }
     }

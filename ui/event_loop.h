@@ -17,9 +17,6 @@ void RotScaleInterlock();
 // kind fetched.
 EventKind RunPass();
 
-// What the loop does when a pass found nothing pending. The program sleeps until the platform has
-// something; never waiting is kept only to measure what sleeping saves.
-enum class IdleLoop { Sleep, NeverWait };
-
-// The whole program; gives the process's exit code.
-int RunProgram(IdleLoop idle = IdleLoop::Sleep);
+// The whole program; gives the process's exit code. Whenever a pass finds nothing pending, it
+// sleeps until the platform has something.
+int RunProgram();

@@ -2,6 +2,7 @@
 
 #include "harness/win32/window_class.h"
 #include "runtime/controls.h"
+#include "ui/window_table.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -32,12 +33,11 @@ bool StartProgram(Program& program, const std::string& path) {
                         &startup, &program.process)) {
         return false;
     }
-    // The flip lists are made greyed and the loop's first pass enables them: by then the whole
-    // window is built and the program waits for input.
+    // The signal the window table documents: the whole window is built and the program waits.
     const bool up = WaitUntil(
         [&program] {
             program.window = MainWindowOf(program.process.dwProcessId);
-            return program.window && IsWindowEnabled(GetDlgItem(program.window, VFlipCombo));
+            return program.window && IsWindowEnabled(GetDlgItem(program.window, ReadyControl));
         },
         StartTimeoutMs);
     if (!up) {

@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <ranges>
-
 namespace {
 
 // Creation is the program's own change: nothing a new widget reports on the way is an event.
@@ -89,15 +87,4 @@ bool CreateSpinField(ControlId id, int x, int y, int width, int height, std::int
 bool CreateDropDownList(ControlId id, int x, int y, int width, int height) {
     return Create(id, ControlKind::DropDownList, {x, y, width, height},
                   [id](QWidget* parent) { return new LayerComboBox(id, parent); });
-}
-
-// A frame holds the controls inside it: the control made last is the innermost.
-ControlId ControlHolding(const QWidget* widget) {
-    for (const ControlId id : std::views::reverse(ControlsInCreationOrder())) {
-        const QWidget* control = ControlWidget(id);
-        if (widget && (control == widget || control->isAncestorOf(widget))) {
-            return id;
-        }
-    }
-    return -1;
 }

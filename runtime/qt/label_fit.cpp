@@ -22,28 +22,6 @@ bool TextFits(const QFontMetrics& metrics, const QString& text, int width, int h
     return needed.width() <= width && needed.height() <= height;
 }
 
-// How far a label at `box` may reach: the left edge of the nearest control beside it to the
-// right, or the inner edge of the frame around it.
-int RoomFor(const ControlEntry& label, int windowWidth) {
-    const QRect box = BoxOf(label);
-    int room = windowWidth - box.x();
-    for (const ControlId id : ControlsInCreationOrder()) {
-        const ControlEntry& other = *FindControl(id);
-        if (other.handle == label.handle) {
-            continue;
-        }
-        // Labels stand in with their own rectangles, so that no widening takes room from another.
-        const QRect r =
-            other.kind == ControlKind::TextLabel ? BoxOf(other) : PlaceInWindowOf(WidgetOf(other));
-        if (r.contains(box)) {
-            room = std::min(room, r.right() - box.x());
-        } else if (r.x() > box.x() && r.top() <= box.bottom() && r.bottom() >= box.top()) {
-            room = std::min(room, r.x() - box.x());
-        }
-    }
-    return room;
-}
-
 } // namespace
 
 void NoteNeededLabelWidth(QWidget* label, QRect box) {
@@ -72,7 +50,7 @@ void FitLabels() {
         }
         const int needed = label->property(NeededWidthProperty).toInt();
         const int width =
-            std::max(entry.box.width, std::min(needed, RoomFor(entry, window->width())));
+            std::max(entry.box.width, std::min(needed, LabelRoom(id, window->width())));
         PlaceInWindow(label, {entry.box.x, entry.box.y, width, entry.box.height});
     }
 }

@@ -24,9 +24,6 @@ inline QRect BoxOf(const ControlEntry& entry) {
     return {entry.box.x, entry.box.y, entry.box.width, entry.box.height};
 }
 
-// The control that is or holds the widget (a spin field holds its number part); -1 for none.
-ControlId ControlHolding(const QWidget* widget);
-
 // The window (window.cpp).
 QWidget* ParentForNewControls();
 void CloseAllWindows();

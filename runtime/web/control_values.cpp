@@ -35,10 +35,12 @@ void SetControlText(ControlId id, TextRef text) {
         return;
     }
     const int serial = SerialOf(*entry);
-    OwnChange([&] { oam_page_set_text(serial, std::string(text.chars).c_str()); });
-    if (entry->kind == ControlKind::TextLabel) {
-        NoteLabelsChanged();
+    if (entry->kind != ControlKind::TextLabel) {
+        OwnChange([&] { oam_page_set_text(serial, std::string(text.chars).c_str()); });
+        return;
     }
+    OwnChange([&] { ShowLabel(serial, text.chars); });
+    NoteLabelsChanged();
 }
 
 void DisableControl(ControlId id, std::int32_t flag) {

@@ -23,6 +23,7 @@ bool Create(ControlId id, ControlKind kind, ControlBox box, Make make) {
             oam_page_remove(old);
         }
         RecordControl(id, HandleOfSerial(serial), kind, box);
+        NameControlsByLabels();
     });
     NoteLabelsChanged();
     return serial != 0;
@@ -63,8 +64,13 @@ bool OpenMainWindow(int number, int x, int y, int width, int height, TextRef tit
 }
 
 bool CreateTextLabel(ControlId id, int x, int y, int width, int height, TextRef text) {
-    return Create(id, ControlKind::TextLabel, {x, y, width, height},
-                  [&] { return oam_page_label(x, y, width, height, Chars(text).c_str()); });
+    return Create(id, ControlKind::TextLabel, {x, y, width, height}, [&] {
+        const int serial = oam_page_label(x, y, width, height);
+        if (serial) {
+            ShowLabel(serial, text.chars);
+        }
+        return serial;
+    });
 }
 
 bool CreateTextField(ControlId id, int x, int y, int width, int height, TextRef text,

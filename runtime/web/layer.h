@@ -7,6 +7,7 @@
 #include "runtime/web/page.h"
 
 #include <cstdint>
+#include <string_view>
 
 // A control's handle is the page's serial number for it.
 inline void* HandleOfSerial(int serial) {
@@ -46,3 +47,8 @@ void OwnChange(Change change) {
 // right allow, once the page is about to be drawn after a label or a control was made or changed.
 void NoteLabelsChanged();
 void FitLabelsIfChanged();
+
+// Screen readers (label_names.cpp): a label shows its words and the colon after them apart, and
+// names the control the core says it names, again whenever a control is made.
+void ShowLabel(int serial, std::string_view text);
+void NameControlsByLabels();

@@ -21,7 +21,11 @@ extern "C" {
 int oam_page_open_window(int x, int y, int width, int height, int centred, const char* title);
 void oam_page_close_window();
 
-int oam_page_label(int x, int y, int width, int height, const char* text);
+int oam_page_label(int x, int y, int width, int height);
+// A label's words, which name its control, and what follows them on screen only (its colon).
+void oam_page_show_label(int serial, const char* words, const char* shownOnly);
+// The control a label names to a screen reader; 0 for none.
+void oam_page_name_by(int label, int control);
 int oam_page_field(int x, int y, int width, int height, const char* text, int upperCase);
 int oam_page_button(int x, int y, int width, int height, const char* text);
 int oam_page_frame(int x, int y, int width, int height, const char* caption);

@@ -14,7 +14,6 @@ mergeInto(LibraryManager.library, {
         noted: [],
         wake: null,
         made: 0,
-        unnamedLabel: null,
 
         note: function(what, serial) {
             OamPage.noted.push(what, serial);
@@ -35,8 +34,7 @@ mergeInto(LibraryManager.library, {
             return element.spinBox || element;
         },
 
-        // A new control at its box. A label names the control made right after it, as a Windows
-        // label names the next control, so every field, spin field and list has a name.
+        // A new control at its box. Which control a label names the layer says (oam_page_name_by).
         add: function(element, outer, x, y, width, height) {
             if (!OamPage.window) {
                 return 0;
@@ -47,23 +45,7 @@ mergeInto(LibraryManager.library, {
             outer.style.cssText =
                 'left:' + x + 'px;top:' + y + 'px;width:' + width + 'px;height:' + height + 'px';
             OamPage.window.appendChild(outer);
-            if (OamPage.unnamedLabel && element.tagName != 'FIELDSET') {
-                OamPage.unnamedLabel.htmlFor = element.id;
-            }
-            OamPage.unnamedLabel = element.tagName == 'LABEL' ? element : null;
             return serial;
-        },
-
-        // The name a screen reader gives is the label's words; its trailing colon is only drawn.
-        showLabel: function(label, text) {
-            const words = /^(.*?)(\s*:\s*)?$/s.exec(text);
-            label.textContent = words[1];
-            if (words[2]) {
-                const colon = document.createElement('span');
-                colon.textContent = words[2];
-                colon.setAttribute('aria-hidden', 'true');
-                label.appendChild(colon);
-            }
         },
 
         // What the Windows arrows take from their field: a whole decimal number within the range,
@@ -228,7 +210,6 @@ mergeInto(LibraryManager.library, {
         document.body.appendChild(frame);
         document.title = UTF8ToString(title);
         OamPage.window = frame;
-        OamPage.unnamedLabel = null;
         return 1;
     },
 
@@ -242,10 +223,34 @@ mergeInto(LibraryManager.library, {
     },
 
     oam_page_label__deps: ['$OamPage'],
-    oam_page_label: function(x, y, width, height, text) {
+    oam_page_label: function(x, y, width, height) {
         const label = document.createElement('label');
-        OamPage.showLabel(label, UTF8ToString(text));
         return OamPage.add(label, label, x, y, width, height);
+    },
+
+    // The name a screen reader gives is the label's words; what follows them (its colon) is only
+    // drawn.
+    oam_page_show_label__deps: ['$OamPage'],
+    oam_page_show_label: function(serial, words, shownOnly) {
+        const label = OamPage.element(serial);
+        label.textContent = UTF8ToString(words);
+        const rest = UTF8ToString(shownOnly);
+        if (rest) {
+            const colon = document.createElement('span');
+            colon.textContent = rest;
+            colon.setAttribute('aria-hidden', 'true');
+            label.appendChild(colon);
+        }
+    },
+
+    oam_page_name_by__deps: ['$OamPage'],
+    oam_page_name_by: function(label, control) {
+        const element = OamPage.element(label);
+        if (control) {
+            element.htmlFor = 'oam' + control;
+        } else {
+            element.removeAttribute('for');
+        }
     },
 
     oam_page_field__deps: ['$OamPage'],
@@ -371,8 +376,6 @@ mergeInto(LibraryManager.library, {
             element.value = element.upperCase ? text.toUpperCase() : text;
         } else if (element.tagName == 'FIELDSET') {
             element.firstChild.textContent = text;
-        } else if (element.tagName == 'LABEL') {
-            OamPage.showLabel(element, text);
         } else if (element.tagName == 'BUTTON') {
             element.textContent = text;
         }

@@ -56,5 +56,6 @@ HCURSOR ArrowCursor();
 HINSTANCE ModuleInstance();
 
 // Events (events.cpp). BuildEvent is for notifications: inside PollEvent's dispatch the last one
-// wins, anywhere else it is queued so that it is not lost. QueueEvent always queues.
+// wins, anywhere else it is queued so that it is not lost. QueueEvent (runtime/event_queue.h)
+// queues, but never during the program's own change nor twice the same event in a row.
 void BuildEvent(EventKind kind, ControlId control, int window, std::int32_t type);

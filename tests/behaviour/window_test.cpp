@@ -8,6 +8,7 @@
 #include "tests/support/window_description.h"
 #include "ui/buttons.h"
 #include "ui/event_loop.h"
+#include "ui/window_table.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,13 @@ TEST_F(TheWindow, IsBuiltAsDescribed) {
             EXPECT_EQ(GetControlText(c.id), c.texts.at(0));
         }
     }
+}
+
+// The harness and the benchmark wait for this signal before they touch the window.
+TEST_F(TheWindow, SaysItIsReadyOnlyOnceTheLoopRunsAfterTheWholeWindow) {
+    EXPECT_FALSE(IsControlEnabled(ReadyControl));
+    RunPass();
+    EXPECT_TRUE(IsControlEnabled(ReadyControl));
 }
 
 // What a person does, one step of a case.

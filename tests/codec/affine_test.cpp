@@ -124,7 +124,7 @@ TEST(Affine, GivesBackEveryMatrixThatAnglesAndScalesMake) {
 
 // Random parameters nearly always shear; rotations nudged by a step either way are decided by
 // less than a step.
-TEST(Affine, SaysShearOnlyWhereNoSampledAngleGivesTheMatrix) {
+TEST(AffineSweep, SaysShearOnlyWhereNoSampledAngleGivesTheMatrix) {
     std::mt19937 random(16);
     std::uniform_int_distribution<int> small(-64, 64), nudge(-1, 1);
     std::uniform_real_distribution<double> angle(-180, 180);

@@ -126,7 +126,7 @@ TEST(Codec, AlwaysEncodesTwelveHexDigits) {
     }
 }
 
-TEST(Codec, AgreesWithShiftsAndMasksForEveryValueOfEachAttribute) {
+TEST(CodecSweep, AgreesWithShiftsAndMasksForEveryValueOfEachAttribute) {
     for (std::uint32_t value = 0; value <= 0xFFFF; ++value) {
         auto v = static_cast<std::uint16_t>(value);
         for (Attributes a : {Attributes{v, 0x912C, 0x5A01}, Attributes{0x0100, v, 0x5A01},

@@ -106,7 +106,7 @@ TEST(QtWindow, EveryLabelShowsItsWholeTextAndNoControlsOverlap) {
             const QRect rb = DrawnAt(b);
             // A frame holds its controls whole; anything else that meets another overlaps it.
             EXPECT_TRUE(a == b || !ra.intersects(rb) || ra.contains(rb) || rb.contains(ra))
-                << ControlHolding(a) << " overlaps " << ControlHolding(b);
+                << ControlOfHandle(a) << " overlaps " << ControlOfHandle(b);
         }
     }
     StopControls();

@@ -100,20 +100,11 @@ TEST(PadLeft, FillsInFrontAndKeepsTheFirstCharactersOfALongerText) {
     }
 }
 
-TEST(CuttingTexts, LeftRightAndMidCharsClampWhatTheyAreAskedFor) {
+TEST(CuttingTexts, MidCharsClampsWhatItIsAskedFor) {
     const struct {
         Text cut;
         const char* expected;
     } cases[] = {
-        {LeftChars("abcd", 2), "ab"},
-        {LeftChars("abcd", 9), "abcd"},
-        {LeftChars("abcd", -1), ""},
-        {LeftChars(Missing, 3), ""},
-        {RightChars("abcd", 2), "cd"},
-        {RightChars("abcd", 9), "abcd"},
-        {RightChars("abcd", 0), ""},
-        {RightChars("abcd", -3), ""},
-        {RightChars(Missing, 3), ""},
         {MidChars("abcdef", 3, 2), "cd"},
         {MidChars("abcdef", 1, 6), "abcdef"},
         {MidChars("abcdef", 0, 2), "ab"},
@@ -142,7 +133,7 @@ TEST(Texts, AnArgumentMayBeTheTextBeingBuilt) {
     EXPECT_EQ(bits, "00000101");
     bits = MidChars(bits, 6, 3);
     EXPECT_EQ(bits, "101");
-    bits = bits + RightChars(bits, 2);
+    bits = bits + MidChars(bits, 2, 2);
     EXPECT_EQ(bits, "10101");
 }
 

@@ -1,7 +1,7 @@
 // What a person does to the window and sees of it, for tests. Each action reaches the layer as
 // the platform reports it, so the event it raises comes out of PollEvent like a real one. Each
-// layer's person (tests/support/win32, tests/support/qt) provides these, so one behaviour suite
-// runs on every layer.
+// layer's person (tests/support/win32, tests/support/qt, tests/support/web) provides these, so one
+// behaviour suite runs on every layer.
 #pragma once
 
 #include "runtime/controls.h"

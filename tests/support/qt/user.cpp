@@ -12,7 +12,21 @@
 #include <QStyleOptionSpinBox>
 #include <QTest>
 
+#include <ranges>
+
 namespace {
+
+// The control that is or holds the widget (a spin field holds its number part); -1 for none. A
+// frame holds the controls inside it: the control made last is the innermost.
+ControlId ControlHolding(const QWidget* widget) {
+    for (const ControlId id : std::views::reverse(ControlsInCreationOrder())) {
+        const QWidget* control = ControlWidget(id);
+        if (widget && (control == widget || control->isAncestorOf(widget))) {
+            return id;
+        }
+    }
+    return -1;
+}
 
 // The control as the widget it is, when it is one and takes input.
 template <typename Widget>
