@@ -55,9 +55,11 @@ try {
                 continue;
             }
             // The page holds another status, the dump viewer's: the region is found by its element.
-            const element = await page.$('#oam-announcement');
-            const { node } = element ? await devtools.send('DOM.describeNode',
-                { objectId: element.remoteObject().objectId }) : { node: {} };
+            const { root } = await devtools.send('DOM.getDocument');
+            const { nodeId } = await devtools.send('DOM.querySelector',
+                { nodeId: root.nodeId, selector: '#oam-announcement' });
+            const { node } = nodeId ? await devtools.send('DOM.describeNode', { nodeId })
+                                    : { node: {} };
             const { nodes } = await devtools.send('Accessibility.getFullAXTree');
             const region = nodes.find((candidate) => candidate.role &&
                 candidate.role.value === 'status' && candidate.backendDOMNodeId === node.backendNodeId);
