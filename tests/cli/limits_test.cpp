@@ -1,0 +1,216 @@
+// The limits of the companion that only generated input reaches, each at the limit and one past
+// it on both sides: the longest line, dump sizes, the groups a dump holds whole for dump and diff,
+// the screen's scale, and dump's options together. The others are cases/limits_*.
+#include "tests/cli/run_program.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+
+namespace {
+
+constexpr const char* Entry = "7464912C5A01";
+constexpr std::size_t LongestLine = 4096;
+constexpr std::size_t EntriesPerEngine = 128;
+constexpr std::size_t MostEntries = 256;
+
+Finished RunWith(std::vector<std::string> args, const std::string& input = "") {
+    int in = InputFile(input);
+    Finished run = RunProgram(std::move(args), in);
+    close(in);
+    return run;
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// A dump of `entries` zero entries, with halfword `halfword` of entry `entry` set where it holds
+// it.
+std::string Dump(std::size_t entries, std::size_t entry = MostEntries, std::size_t halfword = 0,
+                 unsigned value = 0x0100) {
+    std::string bytes(entries * 8, '\0');
+    if (entry < entries) {
+        bytes[entry * 8 + halfword * 2] = static_cast<char>(value & 0xFF);
+        bytes[entry * 8 + halfword * 2 + 1] = static_cast<char>(value >> 8);
+    }
+    return bytes;
+}
+
+// Standard input holds A, a file B.
+Finished Diff(const std::string& a, const std::string& b) {
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("oamcalc-limits-" + std::to_string(getpid()));
+    std::ofstream(file, std::ios::binary) << b;
+    Finished run = RunWith({"diff", "--groups", "-", file.string()}, a);
+    std::filesystem::remove(file);
+    return run;
+}
+
+TEST(Limits, ALineRunsUpTo4096BytesAndOnePastIsSkipped) {
+    std::vector<std::size_t> many(17, LongestLine); // past the 64 KiB read buffer
+    std::vector<std::size_t> oneTooLong = many;
+    oneTooLong[15] = LongestLine + 1; // across the buffer's end
+    const std::pair<std::vector<std::size_t>, bool> rows[] = {
+        {{LongestLine}, true},  {{LongestLine + 1}, true},
+        {{LongestLine}, false}, {{LongestLine + 1}, false},
+        {many, true},           {oneTooLong, false}};
+    for (const auto& [lengths, lastLineFed] : rows) {
+        std::string input, err;
+        std::size_t answers = 0;
+        for (std::size_t i = 0; i < lengths.size(); ++i) {
+            input += Entry + std::string(lengths[i] - std::strlen(Entry), ' ');
+            input += i + 1 < lengths.size() || lastLineFed ? "\n" : "";
+            err += lengths[i] > LongestLine ? "oamcalc-cli: line " + std::to_string(i + 1) +
+                                                  ": longer than 4096 bytes; skipped\n"
+                                            : "";
+            answers += lengths[i] > LongestLine ? 0 : 1;
+        }
+        Finished run = RunWith({"decode"}, input);
+        SCOPED_TRACE(testing::PrintToString(lengths) + (lastLineFed ? " fed" : ""));
+        EXPECT_EQ(run.exitCode, err.empty() ? 0 : 1);
+        EXPECT_EQ(run.err, err);
+        EXPECT_EQ(Occurrences(run.out, "\n"), answers);
+    }
+}
+
+// dump, screen and diff read 1 to 256 whole entries; engine B's screen from entry 128 on.
+TEST(Limits, ADumpIsOneTo256WholeEntries) {
+    for (std::size_t size : {0, 7, 8, 9, 1016, 1024, 1032, 2040, 2047, 2048, 2049, 2056}) {
+        SCOPED_TRACE(std::to_string(size) + " bytes");
+        const std::size_t entries = size / 8;
+        const bool dump = size % 8 == 0 && entries >= 1 && entries <= MostEntries;
+        const std::string bytes(size, '\0');
+        Finished listed = RunWith({"dump", "-"}, bytes);
+        EXPECT_EQ(listed.exitCode, dump ? 0 : 1);
+        EXPECT_EQ(Occurrences(listed.out, "engine=A "), std::min(entries, EntriesPerEngine) * dump);
+        EXPECT_EQ(Occurrences(listed.out, "engine=B "),
+                  (std::max(entries, EntriesPerEngine) - EntriesPerEngine) * dump);
+        Finished drawn = RunWith({"screen"}, bytes);
+        EXPECT_EQ(drawn.exitCode, dump ? 0 : 1);
+        EXPECT_EQ(Occurrences(drawn.out, "id=\"screen-"), !dump ? 0 : entries > 128 ? 2 : 1);
+        EXPECT_EQ(Diff(bytes, bytes).exitCode, dump ? 0 : 2);
+    }
+}
+
+// A group is listed, and compared, when the dump (both dumps) hold the four entries carrying it.
+TEST(Limits, GroupsAreSeenUpToTheLastOneHeldWhole) {
+    const struct {
+        std::size_t entries;
+        std::size_t groups;
+        const char* last;
+    } rows[] = {{3, 0, ""},
+                {4, 1, "engine=A group=0 "},
+                {127, 31, "engine=A group=30 "},
+                {131, 32, "engine=A group=31 "},
+                {132, 33, "engine=B group=0 "},
+                {255, 63, "engine=B group=30 "},
+                {256, 64, "engine=B group=31 "}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.entries) + " entries");
+        Finished listed = RunWith({"dump", "--groups"}, Dump(row.entries));
+        EXPECT_EQ(Occurrences(listed.out, "\n"), row.groups);
+        const std::size_t lastLine = listed.out.rfind('\n', listed.out.size() - 2) + 1;
+        EXPECT_EQ(listed.out.find(row.last, lastLine), lastLine) << listed.out;
+        // The last entry's fourth halfword changed: a record only for a whole group.
+        Finished changed = Diff(Dump(row.entries), Dump(row.entries, row.entries - 1, 3));
+        const bool whole = row.entries % 4 == 0;
+        EXPECT_EQ(changed.exitCode, whole ? 1 : 0);
+        EXPECT_EQ(changed.out, whole ? row.last + std::string("PDOld=0000 PDNew=0100\n") : "");
+    }
+    // The entries that use group 31: the last of each engine.
+    std::string users = Dump(MostEntries, EntriesPerEngine - 1, 0, 0x0100);
+    users[(MostEntries - 1) * 8 + 1] = 0x01; // rotScale=1
+    users[(EntriesPerEngine - 1) * 8 + 3] = users[(MostEntries - 1) * 8 + 3] = 31 << 1;
+    Finished listed = RunWith({"dump", "--groups"}, users);
+    EXPECT_EQ(Occurrences(listed.out, " group=31 "), 2u);
+    EXPECT_EQ(Occurrences(listed.out, " users=127\n"), 2u) << listed.out;
+}
+
+// Entries are compared where both dumps hold them, by their three attributes only.
+TEST(Limits, DiffComparesTheEntriesBothDumpsHold) {
+    const struct {
+        std::size_t entriesA, entriesB, entry, halfword;
+        const char* record;
+    } rows[] = {{256, 256, 255, 0, "engine=B index=127 "},
+                {256, 256, 255, 2, "engine=B index=127 "},
+                {256, 256, 127, 3, "engine=A group=31 "},
+                {4, 3, 2, 0, "engine=A index=2 "},
+                {3, 4, 3, 0, ""},
+                {3, 4, 3, 3, ""}};
+    for (const auto& row : rows) {
+        Finished run = Diff(Dump(row.entriesA), Dump(row.entriesB, row.entry, row.halfword));
+        SCOPED_TRACE(std::to_string(row.entriesA) + " and " + std::to_string(row.entriesB));
+        EXPECT_EQ(run.exitCode, *row.record ? 1 : 0);
+        EXPECT_EQ(Occurrences(run.out, "\n"), *row.record ? 1u : 0u);
+        EXPECT_TRUE(run.out.starts_with(row.record)) << run.out;
+        EXPECT_EQ(run.err.empty(), row.entriesA == row.entriesB) << run.err;
+    }
+}
+
+// N output pixels per screen pixel, 1 to 8, 2 when not given.
+TEST(Limits, ScreenScaleRunsFrom1To8) {
+    std::vector<int> sizes;
+    for (int scale : {0, 1, 8, 9}) {
+        Finished run = RunWith({"screen", "--scale", std::to_string(scale)}, Dump(1));
+        EXPECT_EQ(run.exitCode, scale >= 1 && scale <= 8 ? 0 : 64) << scale;
+        std::smatch size;
+        if (std::regex_search(run.out, size, std::regex(R"re(width="(\d+)" height="(\d+)")re"))) {
+            sizes.insert(sizes.end(), {std::stoi(size[1]), std::stoi(size[2])});
+        }
+    }
+    ASSERT_EQ(sizes.size(), 4u);
+    EXPECT_EQ(sizes[2] - sizes[0], 7 * 256);
+    EXPECT_EQ(sizes[3] - sizes[1], 7 * 192);
+    EXPECT_EQ(RunWith({"screen"}, Dump(1)).out, RunWith({"screen", "--scale", "2"}, Dump(1)).out);
+}
+
+// Every combination of dump's options, the format before or after the command: --engine keeps
+// one engine's records, --visible leaves out the hidden entries (every fourth here) and no group,
+// --groups lists the 32 groups of each engine kept.
+TEST(Limits, DumpOptionsCombineInEveryFormat) {
+    std::string bytes = Dump(MostEntries);
+    for (std::size_t entry = 0; entry < MostEntries; entry += 4) {
+        bytes[entry * 8 + 1] = 0x02; // objDisable=1 with rotScale=0: hidden
+    }
+    const char* Engines[] = {"", "a", "b"};
+    const std::pair<const char*, std::string> Formats[] = {
+        {"", "engine=@ "}, {"--json", "{\"engine\":\"@\""}, {"--tsv", "\n@\t"}};
+    for (int combination = 0; combination < 36; ++combination) {
+        const char* engine = Engines[combination % 3];
+        const bool visible = combination / 3 % 2, groups = combination / 6 % 2;
+        const auto& [format, record] = Formats[combination / 12];
+        std::vector<std::string> args{"dump"};
+        if (*engine) {
+            args.insert(args.end(), {"--engine", engine});
+        }
+        if (visible) {
+            args.push_back("--visible");
+        }
+        if (groups) {
+            args.push_back("--groups");
+        }
+        if (*format) {
+            args.insert(combination % 2 ? args.begin() : args.end(), format);
+        }
+        SCOPED_TRACE(testing::PrintToString(args));
+        Finished run = RunWith(args, bytes);
+        EXPECT_EQ(run.exitCode, 0);
+        for (char name : {'A', 'B'}) {
+            const bool kept = !*engine || std::toupper(*engine) == name;
+            std::string marker = record;
+            std::replace(marker.begin(), marker.end(), '@', name);
+            EXPECT_EQ(Occurrences(run.out, marker), kept ? (groups    ? 32u
+                                                            : visible ? 96u
+                                                                      : 128u)
+                                                         : 0u);
+        }
+    }
+}
+
+} // namespace
