@@ -82,7 +82,7 @@ void FlushFolder(const std::string& folder) {
 
 } // namespace
 
-int ReplaceFile(const std::string& path, std::string_view bytes) {
+int WriteWholeFile(const std::string& path, std::string_view bytes) {
     struct stat old {};
     bool exists = stat(path.c_str(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) {

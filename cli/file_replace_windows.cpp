@@ -94,7 +94,7 @@ int FillTemporary(const std::wstring& temporary, std::string_view bytes) {
 
 } // namespace
 
-int ReplaceFile(const std::string& path, std::string_view bytes) {
+int WriteWholeFile(const std::string& path, std::string_view bytes) {
     std::wstring target = Wide(path);
     if (IsDevice(target)) {
         return WriteDirectly(target, bytes);

@@ -39,7 +39,7 @@ void RunScreen(Session& session, const ScreenOptions& options, int inputDescript
         session.out.buffer += picture;
         return;
     }
-    if (int error = ReplaceFile(options.outputPath, picture); error != 0) {
+    if (int error = WriteWholeFile(options.outputPath, picture); error != 0) {
         Fail(session, InputOutputExit,
              InputOutputProblem(("write " + Echoed(options.outputPath)).c_str(), error));
     }
