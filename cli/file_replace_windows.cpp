@@ -99,6 +99,12 @@ int WriteWholeFile(const std::string& path, std::string_view bytes) {
     if (IsDevice(target)) {
         return WriteDirectly(target, bytes);
     }
+    // Windows will not rename over a read-only file; asked first, so that nothing is written, and
+    // so that every system that runs the program refuses it alike.
+    DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return EACCES;
+    }
     std::wstring folder = std::filesystem::path(target).parent_path().wstring();
     wchar_t temporary[MAX_PATH];
     if (GetTempFileNameW(folder.empty() ? L"." : folder.c_str(), L"oam", 0, temporary) == 0) {

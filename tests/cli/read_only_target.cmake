@@ -1,5 +1,6 @@
 # The Windows program under Wine, writing a picture as a file: a new file gets the whole picture;
-# a read-only one is refused with 74 and one line, keeps its bytes, and no temporary file is left.
+# a read-only one is refused with 74 and one line, keeps its bytes, and no temporary file is left;
+# the NUL device takes the picture and nothing is made beside it.
 #
 #   cmake -DEMULATOR=wine -DPROGRAM=exe -DDUMP=file -DSCRATCH=build/dir -P this
 file(REMOVE_RECURSE ${SCRATCH})
@@ -31,6 +32,8 @@ run_screen(result)
 expect("to standard output" "${result}" "0:")
 file(RENAME ${SCRATCH}/standard.out ${SCRATCH}/reference.svg)
 file(READ ${SCRATCH}/reference.svg reference)
+# Standard output ends lines with CR LF, as a console program there does; the file is bytes.
+string(REPLACE "\r" "" reference "${reference}")
 
 run_screen(result -o new.svg)
 expect("a new file" "${result}" "0:")
@@ -43,6 +46,10 @@ expect("a read-only file" "${result}"
     "74:oamcalc-cli: cannot write kept.svg: Permission denied\n")
 file(READ ${SCRATCH}/kept.svg got)
 expect("the read-only file's bytes" "${got}" "${old}")
+
+# A device is written where it is: nothing is made beside it.
+run_screen(result -o NUL)
+expect("the NUL device" "${result}" "0:")
 
 file(GLOB left RELATIVE ${SCRATCH} ${SCRATCH}/*)
 expect("the folder" "${left}" "kept.svg;new.svg;oam.bin;reference.svg;standard.out")
