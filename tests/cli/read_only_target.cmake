@@ -47,12 +47,18 @@ expect("a read-only file" "${result}"
 file(READ ${SCRATCH}/kept.svg got)
 expect("the read-only file's bytes" "${got}" "${old}")
 
+# A folder by the name cannot be replaced: the temporary file made for it goes too.
+file(MAKE_DIRECTORY ${SCRATCH}/folder.svg)
+run_screen(result -o folder.svg)
+string(REPLACE "\r" "" result "${result}")
+expect("a folder" "${result}" "74:oamcalc-cli: cannot write folder.svg: Permission denied\n")
+
 # A device is written where it is: nothing is made beside it.
 run_screen(result -o NUL)
 expect("the NUL device" "${result}" "0:")
 
 file(GLOB left RELATIVE ${SCRATCH} ${SCRATCH}/*)
-expect("the folder" "${left}" "kept.svg;new.svg;oam.bin;reference.svg;standard.out")
+expect("the folder" "${left}" "folder.svg;kept.svg;new.svg;oam.bin;reference.svg;standard.out")
 if(failed)
     message(FATAL_ERROR "a picture written as a file lost or left something")
 endif()
