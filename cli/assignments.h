@@ -14,3 +14,10 @@ constexpr const char* SizeName = "size";
 // without "=" continues the value before it, so size=32 x 16 needs no quotes. Gives the reason,
 // naming the field and its range, when the words are not a valid entry.
 std::optional<std::string> ReadAssignments(std::string_view job, OamFields& fields);
+
+// The two readings behind it, each for a fuzzer to hold against the other. The fast one takes
+// only the common job, every word a field's name, "=" and a number in range, and gives false for
+// any other job, leaving it to the exact one, which reads every job and gives the reason for a bad
+// one.
+bool ReadPlainJob(std::string_view job, OamFields& fields);
+std::optional<std::string> ReadEveryWord(std::string_view job, OamFields& fields);

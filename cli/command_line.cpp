@@ -17,6 +17,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <charconv>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -193,6 +194,24 @@ std::string UsageProblem(const CLI::App& app, const CLI::ParseError& error) {
     return Echoed(Trimmed(error.what()), LongestUsageMessage);
 }
 
+// --scale as plain decimal digits between blanks, as every other number the program reads: the
+// parser's own reading would take "010" as octal 8 and "0x8" as 8. The text becomes the number's
+// own digits for the parser to convert.
+std::string ReadScreenScale(std::string& text) {
+    std::string_view digits = Trimmed(text);
+    std::int32_t scale = 0;
+    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), scale);
+    bool decimal = !digits.empty() && std::all_of(digits.begin(), digits.end(),
+                                                  [](char c) { return c >= '0' && c <= '9'; });
+    if (!decimal || error != std::errc{} || end != digits.data() + digits.size() ||
+        scale < SmallestScale || scale > LargestScale) {
+        return "Value " + text + " not in range " + std::to_string(SmallestScale) + " to " +
+               std::to_string(LargestScale);
+    }
+    text = std::to_string(scale);
+    return "";
+}
+
 } // namespace
 
 int RunCommandLine(int argc, const char* const* argv, const Descriptors& descriptors) {
@@ -253,7 +272,9 @@ int RunCommandLine(int argc, const char* const* argv, const Descriptors& descrip
     screen->add_option("-o,--output", screenOptions.outputPath,
                        "Write FILE.svg, not standard output");
     screen->add_option("--scale", screenOptions.scale, "Output pixels per screen pixel (default 2)")
-        ->check(CLI::Range(SmallestScale, LargestScale));
+        ->transform(CLI::Validator(ReadScreenScale, "INT in [" + std::to_string(SmallestScale) +
+                                                        " - " + std::to_string(LargestScale) +
+                                                        "]"));
 
     DiffOptions diffOptions;
     CLI::App* diff = app.add_subcommand("diff", "Print what changed between two raw OAM dumps");

@@ -1,0 +1,31 @@
+// Puts arbitrary bytes through both readings of an encode job. Whatever the fast reading takes,
+// the exact one takes too, with the same fields; and the entry of any job read is the one an
+// independent account of the layout gives for those fields.
+#include "cli/assignments.h"
+#include "codec/encoder.h"
+#include "tests/fuzz/fuzz_support.h"
+#include "tests/support/shift_and_mask.h"
+
+namespace {
+
+// Longer than any line the program reads.
+constexpr std::size_t LongestJob = 8192;
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size > LongestJob) {
+        return 0;
+    }
+    const std::string_view job(reinterpret_cast<const char*>(data), size);
+    OamFields plain, exact, read;
+    const bool fast = ReadPlainJob(job, plain);
+    const std::optional<std::string> problem = ReadEveryWord(job, exact);
+    Require(!fast || (!problem && plain == exact));
+    if (ReadAssignments(job, read)) {
+        return 0;
+    }
+    Require(!problem && read == exact);
+    Require(EncodeEntry(read) == EntryText(AttributesOf(read)));
+    return 0;
+}
