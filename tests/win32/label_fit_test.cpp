@@ -1,11 +1,15 @@
 // How the platform makes the window: the program's icon, the button-face background, the class
-// name other programs find it by, a spin field's two windows, and the labels in the dialog font.
+// name other programs find it by, a spin field's two windows, and the labels and lists in the
+// dialog font.
 //
 // The window's labels were laid out in the dialog font as Windows draws it: MS Sans Serif 8 pt.
-// With that font each label's text fits its rectangle (one line in 20 px, two in 30 px), but for
-// three whose rectangles are too small even on Windows. A wider font (Wine's own Tahoma, say)
-// wraps more of them, and a wrapped line that does not fit is cut off.
+// With that font each label's text fits its rectangle (one line in 20 px, two in 30 px at 96 DPI),
+// but for three whose rectangles are too small even on Windows. A wider font (Wine's own Tahoma,
+// say) wraps more of them, and a wrapped line that does not fit is cut off. A font that grows
+// with the DPI while the rectangles stay cuts them all. CTest runs the fit at 96, 120, 144 and 192
+// DPI.
 #include "tests/support/win32/windows_seen.h"
+#include "tests/support/window_description.h"
 #include "tests/win32/layer_fixture.h"
 
 #include <array>
@@ -13,13 +17,12 @@
 
 namespace {
 
-// Every label but ColorsPalettesLabel (81 px of text in 80 px), RotScaleParamLabel and
-// PriorityLabel (three lines in two lines' height): those are too small even with Windows' own
-// metrics, and the table's rectangles stay as they are.
-constexpr std::array Labels = {OamValueLabel,    YCoordinateLabel,  RotScaleLabel,  DoubleSizeLabel,
-                               ObjDisableLabel,  ObjModeLabel,      ObjMosaicLabel, ObjShapeLabel,
-                               XCoordinateLabel, HFlipLabel,        VFlipLabel,     ObjSizeLabel,
-                               TileNumberLabel,  PaletteNumberLabel};
+// Every label but RotScaleParamLabel and PriorityLabel (three lines in two lines' height): those
+// are too small even with Windows' own metrics, and the table's rectangles stay as they are.
+constexpr std::array Labels = {
+    OamValueLabel, YCoordinateLabel, RotScaleLabel,       DoubleSizeLabel, ObjDisableLabel,
+    ObjModeLabel,  ObjMosaicLabel,   ColorsPalettesLabel, ObjShapeLabel,   XCoordinateLabel,
+    HFlipLabel,    VFlipLabel,       ObjSizeLabel,        TileNumberLabel, PaletteNumberLabel};
 
 using TheWindow = Win32Window;
 using LabelFit = Win32Window;
@@ -38,25 +41,58 @@ TEST_F(TheWindow, AControlMadeUnderASpinFieldsNumberTakesBothItsWindowsAway) {
     EXPECT_FALSE(IsWindow(arrows));
 }
 
+// A label of one line's height is drawn on one line, where its trailing blanks may run over (81 px
+// of "Colors/Palettes : " in 80 px); a taller one wraps between words, and every line must show.
 TEST_F(LabelFit, EveryLabelThatFitsOnWindowsShowsItsWholeText) {
     for (ControlId id : Labels) {
         const HWND label = ControlWindow(id);
         const std::string text = GetControlText(id);
+        const bool oneLine = (GetWindowLongA(label, GWL_STYLE) & SS_TYPEMASK) == SS_LEFTNOWORDWRAP;
+        const std::string shown = oneLine ? text.substr(0, text.find_last_not_of(' ') + 1) : text;
         RECT placed;
         GetClientRect(label, &placed);
 
         const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0));
-        EXPECT_EQ(font, GetStockObject(DEFAULT_GUI_FONT)) << "the dialog font";
         const HDC context = GetDC(label);
         const HGDIOBJ oldFont = SelectObject(context, font);
         RECT needed = {0, 0, placed.right, 0};
-        DrawTextA(context, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
+        DrawTextA(context, shown.c_str(), -1, &needed,
+                  DT_CALCRECT | (oneLine ? DT_SINGLELINE : DT_WORDBREAK));
         SelectObject(context, oldFont);
         ReleaseDC(label, context);
 
+        EXPECT_LE(needed.right, placed.right) << '"' << shown << "\" on one line";
         EXPECT_LE(needed.bottom, placed.bottom)
             << '"' << text << "\" needs " << needed.bottom << " px of height in " << placed.right
             << " x " << placed.bottom << " px";
+    }
+}
+
+// The closed list shows its selected item in its selection field, and the opened list each item
+// across its width: every item whole in both.
+TEST_F(LabelFit, EveryListShowsEachOfItsItemsWhole) {
+    for (const DescribedControl& c : ReadWindowDescription().controls) {
+        if (c.kind != "list") {
+            continue;
+        }
+        const HWND list = ControlWindow(c.id);
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof parts;
+        ASSERT_TRUE(GetComboBoxInfo(list, &parts));
+        RECT opened{};
+        GetClientRect(parts.hwndList, &opened);
+        const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0));
+        const HDC context = GetDC(list);
+        const HGDIOBJ oldFont = SelectObject(context, font);
+        for (const std::string& item : c.texts) {
+            SIZE needed{};
+            GetTextExtentPoint32A(context, item.c_str(), static_cast<int>(item.size()), &needed);
+            EXPECT_LE(needed.cx, parts.rcItem.right - parts.rcItem.left)
+                << '"' << item << "\" in the closed list " << c.id;
+            EXPECT_LE(needed.cx, opened.right) << '"' << item << "\" in the opened list " << c.id;
+        }
+        SelectObject(context, oldFont);
+        ReleaseDC(list, context);
     }
 }
 
