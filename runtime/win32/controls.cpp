@@ -40,18 +40,18 @@ void SetClosedListHeight(HWND list, int height) {
 }
 
 // A label whose box holds one line of its font is drawn on one line: wrapped, a line that runs
-// over by as little as its trailing blank would drop its last word out of sight below.
-void SetLabelWrapping(HWND label, int height) {
-    const HDC context = GetDC(label);
-    const HGDIOBJ oldFont =
-        SelectObject(context, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+// over by as little as its trailing blank would drop its last word out of sight below. Chosen when
+// the label is made, as the platform's label keeps the kind it was made as; box and font scale
+// together, so the choice holds at every DPI.
+DWORD LabelWrapping(int height) {
+    const UINT dpi = LayoutDpi(ParentForNewControls());
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ oldFont = SelectObject(screen, FontForDpi(dpi));
     TEXTMETRICA metrics{};
-    GetTextMetricsA(context, &metrics);
-    SelectObject(context, oldFont);
-    ReleaseDC(label, context);
-    const LONG_PTR wrapping = height < 2 * metrics.tmHeight ? SS_LEFTNOWORDWRAP : SS_LEFT;
-    const LONG_PTR style = GetWindowLongPtrA(label, GWL_STYLE);
-    SetWindowLongPtrA(label, GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | wrapping);
+    GetTextMetricsA(screen, &metrics);
+    SelectObject(screen, oldFont);
+    ReleaseDC(nullptr, screen);
+    return ScaledToDpi(height, dpi) < 2 * metrics.tmHeight ? SS_LEFTNOWORDWRAP : SS_LEFT;
 }
 
 // Made in the window opened last at its box there; PlaceControl puts it right.
@@ -94,8 +94,8 @@ bool CreateSimple(ControlId id, ControlKind kind, const char* platformClass, Tex
 } // namespace
 
 bool CreateTextLabel(ControlId id, int x, int y, int width, int height, TextRef text) {
-    return CreateSimple(id, ControlKind::TextLabel, "Static", text, WS_GROUP | SS_LEFT, 0,
-                        {x, y, width, height});
+    return CreateSimple(id, ControlKind::TextLabel, "Static", text,
+                        WS_GROUP | LabelWrapping(height), 0, {x, y, width, height});
 }
 
 bool CreateTextField(ControlId id, int x, int y, int width, int height, TextRef text,
@@ -170,10 +170,6 @@ void PlaceControl(const ControlEntry& entry, UINT dpi) {
     case ControlKind::DropDownList:
         Move(WindowOf(entry), {box.x, box.y, box.width, ScaledToDpi(OpenedListHeight, dpi)});
         SetClosedListHeight(WindowOf(entry), box.height);
-        break;
-    case ControlKind::TextLabel:
-        SetLabelWrapping(WindowOf(entry), box.height);
-        Move(WindowOf(entry), box);
         break;
     default:
         Move(WindowOf(entry), box);

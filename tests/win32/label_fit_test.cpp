@@ -12,6 +12,7 @@
 #include "tests/support/window_description.h"
 #include "tests/win32/layer_fixture.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -41,30 +42,66 @@ TEST_F(TheWindow, AControlMadeUnderASpinFieldsNumberTakesBothItsWindowsAway) {
     EXPECT_FALSE(IsWindow(arrows));
 }
 
-// A label of one line's height is drawn on one line, where its trailing blanks may run over (81 px
-// of "Colors/Palettes : " in 80 px); a taller one wraps between words, and every line must show.
+// Where the label's text leaves ink as the label itself draws it: the right and bottom edges of
+// the dark pixels of its client area.
+POINT InkOf(HWND label, RECT placed) {
+    const HDC screen = GetDC(label);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP picture = CreateCompatibleBitmap(screen, placed.right, placed.bottom);
+    const HGDIOBJ oldPicture = SelectObject(memory, picture);
+    SendMessageA(label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
+                 PRF_CLIENT | PRF_ERASEBKGND);
+    POINT edge{0, 0};
+    for (LONG y = 0; y < placed.bottom; ++y) {
+        for (LONG x = 0; x < placed.right; ++x) {
+            const COLORREF pixel = GetPixel(memory, x, y);
+            if (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 3 * 128) {
+                edge = {std::max(edge.x, x + 1), std::max(edge.y, y + 1)};
+            }
+        }
+    }
+    SelectObject(memory, oldPicture);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(label, screen);
+    return edge;
+}
+
+// A label of one line's height shows its text on that line, up to its trailing blanks, which may
+// run over (81 px of "Colors/Palettes : " in 80 px); a taller one wraps between words, and every
+// line must show.
 TEST_F(LabelFit, EveryLabelThatFitsOnWindowsShowsItsWholeText) {
     for (ControlId id : Labels) {
         const HWND label = ControlWindow(id);
         const std::string text = GetControlText(id);
-        const bool oneLine = (GetWindowLongA(label, GWL_STYLE) & SS_TYPEMASK) == SS_LEFTNOWORDWRAP;
-        const std::string shown = oneLine ? text.substr(0, text.find_last_not_of(' ') + 1) : text;
+        const std::string shown = text.substr(0, text.find_last_not_of(' ') + 1);
         RECT placed;
         GetClientRect(label, &placed);
 
         const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0));
         const HDC context = GetDC(label);
         const HGDIOBJ oldFont = SelectObject(context, font);
-        RECT needed = {0, 0, placed.right, 0};
-        DrawTextA(context, shown.c_str(), -1, &needed,
-                  DT_CALCRECT | (oneLine ? DT_SINGLELINE : DT_WORDBREAK));
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(context, &metrics);
+        RECT oneLine = {0, 0, 0, 0};
+        DrawTextA(context, shown.c_str(), -1, &oneLine, DT_CALCRECT | DT_SINGLELINE);
+        RECT wrapped = {0, 0, placed.right, 0};
+        DrawTextA(context, text.c_str(), -1, &wrapped, DT_CALCRECT | DT_WORDBREAK);
         SelectObject(context, oldFont);
         ReleaseDC(label, context);
 
-        EXPECT_LE(needed.right, placed.right) << '"' << shown << "\" on one line";
-        EXPECT_LE(needed.bottom, placed.bottom)
-            << '"' << text << "\" needs " << needed.bottom << " px of height in " << placed.right
-            << " x " << placed.bottom << " px";
+        if (placed.bottom < 2 * metrics.tmHeight) {
+            // Drawn, not measured: the ink ends within the last character's width of the whole
+            // line, and nothing shows of a second line.
+            const POINT ink = InkOf(label, placed);
+            EXPECT_GT(ink.x, oneLine.right - metrics.tmAveCharWidth)
+                << '"' << shown << "\" shows " << ink.x << " of " << oneLine.right << " px";
+            EXPECT_LE(ink.y, metrics.tmHeight) << '"' << shown << "\" shows a second line";
+        } else {
+            EXPECT_LE(wrapped.bottom, placed.bottom)
+                << '"' << text << "\" needs " << wrapped.bottom << " px of height in "
+                << placed.right << " x " << placed.bottom << " px";
+        }
     }
 }
 
