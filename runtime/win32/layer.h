@@ -32,6 +32,7 @@ void MarkWindowNumber(HWND window, LPARAM numberPlusOne);
 void UnmarkWindowNumber(HWND window);
 bool IsNextControlCommand(WORD command);     // Tab, from the accelerator table
 bool IsPreviousControlCommand(WORD command); // Shift+Tab
+UINT LayoutDpi(HWND window);                 // the DPI the window's controls are laid out at
 bool WasMinimisedOrMaximised(HWND window);
 void SetMinimisedOrMaximised(HWND window, bool special);
 void CloseAllWindows();
@@ -44,6 +45,22 @@ void RestoreFocus(HWND window);
 
 // Control creation and the per-control watch (controls.cpp, control_watch.cpp).
 void WatchControl(ControlId id, HWND handle);
+// Puts the control's windows at its box scaled to `dpi`, in the font of that DPI.
+void PlaceControl(const ControlEntry& entry, UINT dpi);
+
+// The DPI (scale.cpp). The window table is written at TableDpi; everything a window shows is
+// scaled from it to the window's own DPI.
+constexpr UINT TableDpi = USER_DEFAULT_SCREEN_DPI;
+// The system's DPI for nullptr, and where windows have no DPI of their own.
+UINT DpiOfWindow(HWND window);
+int ScaledToDpi(int units, UINT dpi);
+// The outer rectangle around a client area of that size, its frame drawn at `dpi`.
+RECT FrameForDpi(int clientWidth, int clientHeight, DWORD style, UINT dpi);
+HFONT FontForDpi(UINT dpi);
+void FreeScaledFonts();
+// WM_DPICHANGED: the window takes the rectangle the system suggests, and its controls the new
+// scale (window.cpp).
+void ChangeWindowDpi(HWND window, UINT dpi, const RECT& suggested);
 
 // Spin fields (control_values.cpp): a text part showing something other than the number is put
 // back to the number, so what the field shows is what gets encoded.

@@ -31,6 +31,7 @@ void StartControls() {
 
 void StopControls() {
     CloseAllWindows();
+    FreeScaledFonts();
     ClearControlTable();
     ResetEvents();
 }

@@ -10,6 +10,7 @@ struct WindowEntry {
     HWND handle = nullptr;
     HACCEL accelerators = nullptr;
     bool minimisedOrMaximised = false;
+    UINT dpi = TableDpi;
 };
 
 std::vector<WindowEntry> windows;
@@ -74,6 +75,26 @@ HACCEL CreateTabAccelerators() {
     return CreateAcceleratorTableA(keys, 2);
 }
 
+// The window's outer rectangle for a client area of width x height table units at `dpi`,
+// centred on the screen if asked; never larger than the screen then.
+RECT OuterRect(int x, int y, int width, int height, std::int32_t flags, UINT dpi) {
+    const auto style = static_cast<DWORD>(flags & ~CentreOnScreenFlag);
+    const RECT frame = FrameForDpi(ScaledToDpi(width, dpi), ScaledToDpi(height, dpi), style, dpi);
+    int outerWidth = frame.right - frame.left;
+    int outerHeight = frame.bottom - frame.top;
+    x = ScaledToDpi(x, dpi);
+    y = ScaledToDpi(y, dpi);
+    if (flags & CentreOnScreenFlag) {
+        const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+        const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+        outerWidth = outerWidth < screenWidth ? outerWidth : screenWidth;
+        outerHeight = outerHeight < screenHeight ? outerHeight : screenHeight;
+        x = (screenWidth - outerWidth) / 2;
+        y = (screenHeight - outerHeight) / 2;
+    }
+    return {x, y, x + outerWidth, y + outerHeight};
+}
+
 } // namespace
 
 bool OpenMainWindow(int number, int x, int y, int width, int height, TextRef title,
@@ -85,38 +106,60 @@ bool OpenMainWindow(int number, int x, int y, int width, int height, TextRef tit
     const std::string className = ClassName(number);
     RegisterWindowClass(className);
 
-    const auto style = static_cast<DWORD>(flags & ~CentreOnScreenFlag);
-    RECT frame{0, 0, width, height};
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
-    int outerWidth = frame.right - frame.left;
-    int outerHeight = frame.bottom - frame.top;
-    if (flags & CentreOnScreenFlag) {
-        const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-        const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-        outerWidth = outerWidth < screenWidth ? outerWidth : screenWidth;
-        outerHeight = outerHeight < screenHeight ? outerHeight : screenHeight;
-        x = (screenWidth - outerWidth) / 2;
-        y = (screenHeight - outerHeight) / 2;
-    }
-
+    // Made at the system's DPI; a window that comes up on a monitor of another DPI is sized again
+    // for it.
+    const UINT systemDpi = DpiOfWindow(nullptr);
+    const RECT outer = OuterRect(x, y, width, height, flags, systemDpi);
     // The number travels with the creation, so that the property is there before the first
     // message that raises an event (WM_SIZE and WM_MOVE come during CreateWindowExA).
     const Text caption(title.chars);
-    HWND handle = CreateWindowExA(0, className.c_str(), caption.c_str(), style, x, y, outerWidth,
-                                  outerHeight, nullptr, nullptr, ModuleInstance(),
-                                  reinterpret_cast<LPVOID>(static_cast<INT_PTR>(number) + 1));
+    HWND handle = CreateWindowExA(
+        0, className.c_str(), caption.c_str(), static_cast<DWORD>(flags & ~CentreOnScreenFlag),
+        outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+        ModuleInstance(), reinterpret_cast<LPVOID>(static_cast<INT_PTR>(number) + 1));
     if (!handle) {
         UnregisterClassA(className.c_str(), ModuleInstance());
         return false;
     }
+    const UINT dpi = DpiOfWindow(handle);
+    if (dpi != systemDpi) {
+        const RECT onItsMonitor = OuterRect(x, y, width, height, flags, dpi);
+        SetWindowPos(handle, nullptr, onItsMonitor.left, onItsMonitor.top,
+                     onItsMonitor.right - onItsMonitor.left, onItsMonitor.bottom - onItsMonitor.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     if (static_cast<std::size_t>(number) >= windows.size()) {
         windows.resize(static_cast<std::size_t>(number) + 1);
     }
-    windows[static_cast<std::size_t>(number)] = {handle, nullptr, false};
+    windows[static_cast<std::size_t>(number)] = {handle, nullptr, false, dpi};
     openedLast = handle;
     ShowWindow(handle, SW_SHOWNORMAL);
     windows[static_cast<std::size_t>(number)].accelerators = CreateTabAccelerators();
     return true;
+}
+
+void ChangeWindowDpi(HWND window, UINT dpi, const RECT& suggested) {
+    WindowEntry* entry = EntryOf(window);
+    if (!entry) {
+        return;
+    }
+    entry->dpi = dpi;
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    BeginOwnChange();
+    for (const ControlId id : ControlsInCreationOrder()) {
+        const ControlEntry* control = FindControl(id);
+        if (control && GetParent(WindowOf(*control)) == window) {
+            PlaceControl(*control, dpi);
+        }
+    }
+    EndOwnChange();
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+UINT LayoutDpi(HWND window) {
+    const WindowEntry* entry = EntryOf(window);
+    return entry ? entry->dpi : DpiOfWindow(window);
 }
 
 void MarkWindowNumber(HWND handle, LPARAM createParams) {

@@ -100,6 +100,10 @@ LRESULT CALLBACK LayerWindowProcedure(HWND window, UINT message, WPARAM wParam, 
             QueueEvent(WindowActivatedEvent, 0, WindowNumberOf(window), 0);
         }
         return 0;
+    case WM_DPICHANGED:
+        // Both words carry the new DPI; Windows keeps them equal.
+        ChangeWindowDpi(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_ERASEBKGND:
         QueueEvent(RepaintEvent, 0, WindowNumberOf(window), 0);
         break;

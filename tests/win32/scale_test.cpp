@@ -1,0 +1,107 @@
+// The window at the DPI Windows runs at: its client area, every control's place and the dialog
+// font, each scaled from the described window's 96 DPI; and the window moved to a monitor of
+// another DPI. CTest runs these at 96 DPI and again in Wine prefixes set to 120, 144 and 192 DPI,
+// telling the test which through OAMCALC_TEST_DPI.
+#include "tests/support/window_description.h"
+#include "tests/win32/layer_fixture.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr int DescribedDpi = 96;
+// Windows' dialog font is 8 points: its characters, without the room above them for accents.
+constexpr int DialogFontPoints = 8;
+constexpr int PointsPerInch = 72;
+
+int DpiOfThisRun() {
+    const char* set = std::getenv("OAMCALC_TEST_DPI");
+    return set ? std::atoi(set) : DescribedDpi;
+}
+
+// Described units at `dpi`, to the nearest pixel.
+LONG AtDpi(int units, int dpi) {
+    return (units * dpi + DescribedDpi / 2) / DescribedDpi;
+}
+
+// Left, top, right and bottom in the window's inner area, where the program places controls.
+std::vector<LONG> Placed(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void ExpectEveryControlAtItsBoxScaled(int dpi) {
+    for (const DescribedControl& c : ReadWindowDescription().controls) {
+        SCOPED_TRACE("control " + std::to_string(c.id) + " at " + std::to_string(dpi) + " DPI");
+        const LONG left = AtDpi(c.x, dpi);
+        const LONG top = AtDpi(c.y, dpi);
+        const LONG right = left + AtDpi(c.width, dpi);
+        const LONG bottom = top + AtDpi(c.height, dpi);
+        LONG numberRight = right;
+        if (c.kind == "spin") {
+            // The arrows take the right end of the field, half its height wide.
+            numberRight -= (bottom - top) / 2;
+            EXPECT_EQ(Placed(ArrowsOf(*FindControl(c.id))),
+                      std::vector<LONG>({numberRight, top, right, bottom}));
+        }
+        EXPECT_EQ(Placed(ControlWindow(c.id)), std::vector<LONG>({left, top, numberRight, bottom}));
+    }
+}
+
+void ExpectTheDialogFontAt(int dpi) {
+    const LONG wanted = (DialogFontPoints * dpi + PointsPerInch / 2) / PointsPerInch;
+    for (const DescribedControl& c : ReadWindowDescription().controls) {
+        const HWND control = ControlWindow(c.id);
+        const HDC context = GetDC(control);
+        const HGDIOBJ oldFont = SelectObject(
+            context, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(context, &metrics);
+        SelectObject(context, oldFont);
+        ReleaseDC(control, context);
+        // 8 points falls between whole pixels at 96, 120 and 192 DPI.
+        EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading, wanted, 1)
+            << "control " << c.id << " at " << dpi << " DPI";
+    }
+}
+
+using ScaledWindow = Win32Window;
+
+TEST_F(ScaledWindow, IsTheDescribedWindowAtTheDpi) {
+    const WindowDescription described = ReadWindowDescription();
+    RECT inner{};
+    GetClientRect(window, &inner);
+    EXPECT_EQ(std::vector<LONG>({inner.right, inner.bottom}),
+              std::vector<LONG>({AtDpi(described.innerWidth, DpiOfThisRun()),
+                                 AtDpi(described.innerHeight, DpiOfThisRun())}));
+    ExpectEveryControlAtItsBoxScaled(DpiOfThisRun());
+    ExpectTheDialogFontAt(DpiOfThisRun());
+}
+
+// Moved to a monitor of another scale, the window is told the new DPI and a rectangle for it, and
+// takes both; last, back to this run's DPI. Only DPIs up to this run's, which fit its screen.
+TEST_F(ScaledWindow, MovedToAMonitorOfAnotherDpiTakesItsScaleAndTheSuggestedRectangle) {
+    RECT start{};
+    GetWindowRect(window, &start);
+    const int dpi = DpiOfThisRun();
+    for (const int other : {96, 120, 144, 192, dpi}) {
+        if (other > dpi) {
+            continue;
+        }
+        RECT suggested{start.left + 10, start.top + 10,
+                       start.left + 10 + (start.right - start.left) * other / dpi,
+                       start.top + 10 + (start.bottom - start.top) * other / dpi};
+        SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(other, other),
+                     reinterpret_cast<LPARAM>(&suggested));
+        RECT taken{};
+        GetWindowRect(window, &taken);
+        EXPECT_TRUE(EqualRect(&taken, &suggested)) << "at " << other << " DPI";
+        ExpectEveryControlAtItsBoxScaled(other);
+        ExpectTheDialogFontAt(other);
+    }
+}
+
+} // namespace
