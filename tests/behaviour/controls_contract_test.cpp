@@ -124,16 +124,6 @@ TEST_F(ControlLayer, ASpinFieldHoldsOnlyNumbersWithinItsRange) {
     EXPECT_EQ(GetControlState(Spin), 7) << "0 is outside this range";
 }
 
-TEST_F(ControlLayer, ASpinFieldShowsItsNumberAgainWhenItLosesTheFocus) {
-    SetControlState(Spin, 42);
-    UserFocusControl(Spin);
-    UserTypeText(Spin, "300");
-    UserFocusControl(Field);
-    DrainEvents();
-    EXPECT_EQ(GetControlText(Spin), "42");
-    EXPECT_EQ(GetControlState(Spin), 42);
-}
-
 TEST_F(ControlLayer, ASpinFieldsRangeChangesOneBoundAtATime) {
     SetControlAttribute(Spin, MinimumAttribute, 100);
     SetControlAttribute(Spin, MaximumAttribute + 1, 5);
