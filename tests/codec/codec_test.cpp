@@ -70,23 +70,14 @@ const FixedResult FixedResults[] = {
      {.tileNumber = 65536 + 2048}, "000000000200"},
     {"no size selected is size code 3", {.sizeCode = -1}, "0000C0000000"},
 };
-// clang-format on
 
 const Text NotEntries[] = {
-    "",
-    "01234567890",
-    "0123456789ABC",
-    "12G40000ZZZZ",
-    "C0008000 7FF",
-    "O00000000000",
-    "00000000000O",
-    "-12300000000",
-    "0x1234567890",
-    "00000000000\n",
-    Text("0000000\0"
-         "0000",
-         12),
+    "", "01234567890", "0123456789ABC",                              // too short, too long
+    "12G40000ZZZZ", "O00000000000", "00000000000O",                  // not hex digits
+    "C0008000 7FF", "-12300000000", "0x1234567890", "00000000000\n",  // signs, blanks, prefixes
+    Text("0000000\0" "0000", 12),                                     // a hidden NUL
 };
+// clang-format on
 
 TEST(Codec, EncodesAndDecodesTheWorkedEntries) {
     for (const WorkedEntry& worked : WorkedEntries) {
