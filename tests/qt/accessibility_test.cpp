@@ -1,6 +1,7 @@
 // What a screen reader reads of the window through Qt's accessibility interfaces, off screen: every
 // control by its label's text without the colon (a field, spin field or list) or by its own, with
-// its role, value and enabling; then the interlock's enabling. The frames around the controls are
+// its role, value and enabling (which Qt reads from the widget, as the behaviour suite does when
+// the interlock changes it), and a list's value after a pick. The frames around the controls are
 // read from the real accessibility bus (accessibility_tree.py).
 #include "runtime/qt/layer.h"
 #include "tests/behaviour/layer_under_test.h"
@@ -48,13 +49,7 @@ TEST(QtAccessibility, EveryControlIsReadByItsLabelRoleValueAndEnabling) {
     RunUntilQuiet();
     UserPickItem(RotScaleCombo, 1);
     RunUntilQuiet();
-    EXPECT_EQ(Heard(Node(RotScaleCombo), QAccessible::Value), "On");
-    for (const auto& [id, greyed] : {std::pair{DoubleSizeCombo, false},
-                                     {RotScaleParamSpin, false},
-                                     {HFlipCombo, true},
-                                     {VFlipCombo, true}}) {
-        EXPECT_EQ(Node(id)->state().disabled, greyed) << "control " << id;
-    }
+    EXPECT_EQ(Heard(Node(RotScaleCombo), QAccessible::Value), "On") << "a list reads its pick";
     StopControls();
 }
 

@@ -1,7 +1,7 @@
 // What only the Qt layer can show: the window as drawn against its committed description (its
-// texts, items and enabling the behaviour suite compares through the layer, which reads them from
-// these widgets), every label's whole text and every list's items in the chosen font, and the loop
-// asleep while nothing happens.
+// title, texts, items and enabling the behaviour suite compares through the layer, which reads them
+// from these widgets), every label's whole text and every list's items in the chosen font, and the
+// loop asleep while nothing happens.
 #include "runtime/qt/layer.h"
 #include "tests/behaviour/layer_under_test.h"
 #include "tests/support/fresh_window.h"
@@ -21,8 +21,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <chrono>
-#include <ctime>
 #include <limits>
 
 namespace {
@@ -49,9 +47,10 @@ QRect DrawnAt(const QWidget* control) {
     return {control->mapTo(control->window(), QPoint()), control->size()};
 }
 
-void ExpectDrawnAsDescribed(QWidget* window) {
+TEST(QtWindow, IsDrawnAsDescribed) {
+    OpenFreshWindow();
+    QWidget* window = ParentForNewControls();
     const WindowDescription described = ReadWindowDescription();
-    EXPECT_EQ(window->windowTitle().toStdString(), described.title);
     EXPECT_EQ(window->size(), QSize(described.innerWidth, described.innerHeight));
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the window cannot be resized";
     EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
@@ -79,15 +78,9 @@ void ExpectDrawnAsDescribed(QWidget* window) {
             }
         }
         EXPECT_EQ(drawn, QRect(c.x, c.y, c.width, c.height));
-        EXPECT_EQ(control->isEnabled(), !c.disabled);
     }
     QDir().mkpath(OAMCALC_SCREENSHOTS);
     EXPECT_TRUE(window->grab().save(OAMCALC_SCREENSHOTS "/window.png"));
-}
-
-TEST(QtWindow, IsDrawnAsDescribed) {
-    OpenFreshWindow();
-    ExpectDrawnAsDescribed(ParentForNewControls());
     StopControls();
 }
 
@@ -144,34 +137,9 @@ TEST(QtWindow, EveryListShowsItsLongestItemWhole) {
     StopControls();
 }
 
-double ProcessorSeconds() {
-    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-}
-
-TEST(QtLoop, SleepsUntilThePersonActsAndKeepsWhatTheyDidForTheNextPoll) {
-    using namespace std::chrono;
-    constexpr auto PersonActsAfter = milliseconds(300);
-    constexpr double MostProcessorSeconds = 0.05;
-    OpenFreshWindow();
-    RunUntilQuiet();
-    QTimer::singleShot(PersonActsAfter, [] { UserPickItem(ObjModeCombo, 2); });
-    const auto start = steady_clock::now();
-    const double processorBefore = ProcessorSeconds();
-    do {
-        WaitForPlatform();
-    } while (steady_clock::now() - start < PersonActsAfter);
-    EXPECT_LT(ProcessorSeconds() - processorBefore, MostProcessorSeconds) << "the wait spun";
-    bool picked = false;
-    for (EventKind kind = PollEvent(); kind != NoEvent; kind = PollEvent()) {
-        picked = picked || (kind == ControlEvent && EventControl() == ObjModeCombo);
-    }
-    EXPECT_TRUE(picked);
-    EXPECT_EQ(GetControlState(ObjModeCombo), 2);
-    StopControls();
-}
-
 // Each look for events wakes Qt's dispatcher: a loop that sleeps wakes a few times in a second, one
-// that spins thousands of times, however busy the machine is.
+// that spins thousands of times, however busy the machine is. The close comes while the program
+// waits, so the wait also keeps what the person did for the next poll.
 TEST(QtLoop, TheProgramSleepsWhileNobodyActs) {
     constexpr int PersonClosesAfterMilliseconds = 1000;
     constexpr int MostWakings = 200;
