@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -70,21 +71,19 @@ TEST_F(TheWindow, SaysItIsReadyOnlyOnceTheLoopRunsAfterTheWholeWindow) {
 }
 
 // What a person does, one step of a case.
-struct Step {
-    enum { Pick, Focus, Decode } what;
-    ControlId id = 0;
-    std::int32_t item = 0;
-    const char* entry = nullptr;
-};
+using Step = std::function<void()>;
 
 Step Pick(ControlId list, std::int32_t item) {
-    return {Step::Pick, list, item};
+    return [=] { UserPickItem(list, item); };
 }
 Step Focus(ControlId id) {
-    return {Step::Focus, id};
+    return [=] { UserFocusControl(id); };
 }
 Step Decode(const char* entry) {
-    return {Step::Decode, 0, 0, entry};
+    return [=] {
+        UserTypeText(OamValueField, entry);
+        UserPressButton(GetAttributesButton);
+    };
 }
 
 struct RuleCase {
@@ -123,14 +122,7 @@ TEST_F(TheWindow, FollowsTheShapeSizeRulesAndTheInterlock) {
         OpenFreshWindow();
         RunUntilQuiet();
         for (const Step& step : c.steps) {
-            if (step.what == Step::Pick) {
-                UserPickItem(step.id, step.item);
-            } else if (step.what == Step::Focus) {
-                UserFocusControl(step.id);
-            } else {
-                UserTypeText(OamValueField, step.entry);
-                UserPressButton(GetAttributesButton);
-            }
+            step();
             RunUntilQuiet();
         }
         EXPECT_EQ(GetControlState(ObjShapeCombo), c.shape);
