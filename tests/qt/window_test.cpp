@@ -1,7 +1,8 @@
 // What only the Qt layer can show: the window as drawn against its committed description (its
 // title, texts, items and enabling the behaviour suite compares through the layer, which reads them
-// from these widgets), every label's whole text and every list's items in the chosen font, and the
-// loop asleep while nothing happens.
+// from these widgets), every label's whole text and every list's items in the chosen font, what a
+// screen reader reads beyond what the accessibility bus test checks, and the loop asleep while
+// nothing happens.
 #include "runtime/qt/layer.h"
 #include "tests/behaviour/layer_under_test.h"
 #include "tests/support/fresh_window.h"
@@ -9,6 +10,7 @@
 #include "ui/event_loop.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QFontInfo>
@@ -134,6 +136,30 @@ TEST(QtWindow, EveryListShowsItsLongestItemWhole) {
         }
     }
     EXPECT_GT(lists, 0);
+    StopControls();
+}
+
+// Each control's name and role, the frames around them and a list's first item are read from the
+// real accessibility bus (accessibility_tree.py); here, through Qt's interfaces, what that leaves:
+// a field's and a spin field's value, each control's enabling, and a list's value after a pick.
+TEST(QtAccessibility, EveryControlReadsItsValueAndEnablingAndAListItsPick) {
+    OpenFreshWindow();
+    auto heard = [](ControlId id, QAccessible::Text part) {
+        return QAccessible::queryAccessibleInterface(ControlWidget(id))->text(part).toStdString();
+    };
+    for (const DescribedControl& c : ReadWindowDescription().controls) {
+        SCOPED_TRACE("control " + std::to_string(c.id));
+        const bool hasValue = c.kind == "field" || c.kind == "list";
+        EXPECT_EQ(heard(c.id, QAccessible::Value), c.kind == "spin" ? "0"
+                                                   : hasValue       ? c.texts[0]
+                                                                    : "");
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(ControlWidget(c.id))->state().disabled,
+                  c.disabled);
+    }
+    RunUntilQuiet();
+    UserPickItem(RotScaleCombo, 1);
+    RunUntilQuiet();
+    EXPECT_EQ(heard(RotScaleCombo, QAccessible::Value), "On");
     StopControls();
 }
 
