@@ -37,10 +37,7 @@ std::vector<SeenBox> BoxesShownWhile(const std::function<void()>& action) {
     QWidget* focusedUnderBox = nullptr;
     QTimer person;
     QObject::connect(&person, &QTimer::timeout, [&seen, &focusedUnderBox] {
-        QMessageBox* box = nullptr;
-        for (QWidget* shown : QApplication::topLevelWidgets()) {
-            box = box ? box : qobject_cast<QMessageBox*>(shown->isVisible() ? shown : nullptr);
-        }
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) {
             return;
         }

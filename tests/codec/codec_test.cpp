@@ -70,23 +70,14 @@ const FixedResult FixedResults[] = {
      {.tileNumber = 65536 + 2048}, "000000000200"},
     {"no size selected is size code 3", {.sizeCode = -1}, "0000C0000000"},
 };
-// clang-format on
 
 const Text NotEntries[] = {
-    "",
-    "01234567890",
-    "0123456789ABC",
-    "12G40000ZZZZ",
-    "C0008000 7FF",
-    "O00000000000",
-    "00000000000O",
-    "-12300000000",
-    "0x1234567890",
-    "00000000000\n",
-    Text("0000000\0"
-         "0000",
-         12),
+    "", "01234567890", "0123456789ABC",                              // too short, too long
+    "12G40000ZZZZ", "O00000000000", "00000000000O",                  // not hex digits
+    "C0008000 7FF", "-12300000000", "0x1234567890", "00000000000\n",  // signs, blanks, prefixes
+    Text("0000000\0" "0000", 12),                                     // a hidden NUL
 };
+// clang-format on
 
 TEST(Codec, EncodesAndDecodesTheWorkedEntries) {
     for (const WorkedEntry& worked : WorkedEntries) {
@@ -131,17 +122,19 @@ TEST(CodecSweep, AgreesWithShiftsAndMasksForEveryValueOfEachAttribute) {
         auto v = static_cast<std::uint16_t>(value);
         for (Attributes a : {Attributes{v, 0x912C, 0x5A01}, Attributes{0x0100, v, 0x5A01},
                              Attributes{0x7464, v, 0x0000}, Attributes{0x0300, 0xFFFF, v}}) {
+            const std::string entry = EntryText(a);
+            const std::string kept =
+                EntryText(WhatTheWindowKeeps(a, static_cast<std::uint16_t>(a.attr1 >> 14)));
             OamFields fields = StatesOf(a);
-            ASSERT_EQ(DecodeEntry(EntryText(a)), fields) << EntryText(a);
-            ASSERT_EQ(EncodeEntry(fields), EntryText(AttributesOf(fields))) << EntryText(a);
+            ASSERT_EQ(DecodeEntry(entry), fields) << entry;
+            ASSERT_EQ(EncodeEntry(fields), kept) << entry;
             // The command line's shifts and masks, both ways and through its digits.
-            std::optional<AttributeWords> words = ReadEntryDigits(EntryText(a));
-            ASSERT_EQ(words, (AttributeWords{a.attr0, a.attr1, a.attr2})) << EntryText(a);
-            ASSERT_EQ(FieldsOfWords(*words), fields) << EntryText(a);
-            Attributes kept = AttributesOf(fields);
-            std::string written(EntryText(a).size(), ' ');
+            std::optional<AttributeWords> words = ReadEntryDigits(entry);
+            ASSERT_EQ(words, (AttributeWords{a.attr0, a.attr1, a.attr2})) << entry;
+            ASSERT_EQ(FieldsOfWords(*words), fields) << entry;
+            std::string written(entry.size(), ' ');
             WriteEntryDigits(WordsOfFields(fields), written.data());
-            ASSERT_EQ(written, EntryText(kept)) << EntryText(a);
+            ASSERT_EQ(written, kept) << entry;
         }
     }
 }

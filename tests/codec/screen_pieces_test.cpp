@@ -4,15 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 namespace {
+
+using Piece = std::array<std::int32_t, 4>; // left, top, width, height
 
 struct PiecesCase {
     std::int32_t x;
     std::int32_t y;
     PixelSize box;
-    std::vector<ScreenRect> pieces; // left, top, width, height; top to bottom
+    std::vector<Piece> pieces; // top to bottom
 };
 
 // clang-format off
@@ -37,20 +40,15 @@ const PiecesCase PiecesCases[] = {
 // clang-format on
 
 TEST(ScreenPieces, ShowEachRowAndColumnTheHardwareShows) {
-    for (const PiecesCase& testCase : PiecesCases) {
+    for (const PiecesCase& c : PiecesCases) {
         OamFields fields;
-        fields.xCoordinate = testCase.x;
-        fields.yCoordinate = testCase.y;
-        std::vector<ScreenRect> pieces = VisiblePieces(fields, testCase.box);
-        ASSERT_EQ(pieces.size(), testCase.pieces.size())
-            << "x=" << testCase.x << " y=" << testCase.y;
-        for (std::size_t i = 0; i < pieces.size(); ++i) {
-            const ScreenRect& want = testCase.pieces[i];
-            EXPECT_EQ(pieces[i].left, want.left) << "x=" << testCase.x << " piece " << i;
-            EXPECT_EQ(pieces[i].top, want.top) << "y=" << testCase.y << " piece " << i;
-            EXPECT_EQ(pieces[i].width, want.width) << "x=" << testCase.x << " piece " << i;
-            EXPECT_EQ(pieces[i].height, want.height) << "y=" << testCase.y << " piece " << i;
+        fields.xCoordinate = c.x;
+        fields.yCoordinate = c.y;
+        std::vector<Piece> shown;
+        for (const ScreenRect& piece : VisiblePieces(fields, c.box)) {
+            shown.push_back({piece.left, piece.top, piece.width, piece.height});
         }
+        EXPECT_EQ(shown, c.pieces) << "x=" << c.x << " y=" << c.y;
     }
 }
 

@@ -15,14 +15,12 @@ TEST(FormatBinary, WritesDigitsWithoutLeadingZerosAndNegativesAsAll64Bits) {
     const struct {
         Number value;
         Text text;
-    } cases[] = {{0, "0"},
-                 {1, "1"},
-                 {2, "10"},
-                 {255, "11111111"},
-                 {256, "100000000"},
-                 {Largest, Text(63, '1')},
-                 {-1, Text(64, '1')},
-                 {Smallest, "1" + Text(63, '0')}};
+    } cases[] = {
+        // clang-format off
+        {0, "0"}, {1, "1"}, {2, "10"}, {255, "11111111"}, {256, "100000000"},
+        {Largest, Text(63, '1')}, {-1, Text(64, '1')}, {Smallest, "1" + Text(63, '0')},
+        // clang-format on
+    };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatBinary(c.value), c.text) << c.value;
     }
@@ -32,14 +30,12 @@ TEST(FormatHex, WritesUpperCaseDigitsWithoutLeadingZeros) {
     const struct {
         Number value;
         const char* text;
-    } cases[] = {{0, "0"},
-                 {10, "A"},
-                 {255, "FF"},
-                 {4660, "1234"},
-                 {65535, "FFFF"},
-                 {0x100000000, "100000000"},
-                 {-1, "FFFFFFFFFFFFFFFF"},
-                 {-65536, "FFFFFFFFFFFF0000"}};
+    } cases[] = {
+        // clang-format off
+        {0, "0"}, {10, "A"}, {255, "FF"}, {4660, "1234"}, {65535, "FFFF"},
+        {0x100000000, "100000000"}, {-1, "FFFFFFFFFFFFFFFF"}, {-65536, "FFFFFFFFFFFF0000"},
+        // clang-format on
+    };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatHex(c.value), c.text) << c.value;
     }
@@ -50,34 +46,18 @@ TEST(ParseNumber, ReadsTheBaseItsPrefixSelectsAndWrapsModulo2To64) {
         Text text;
         Number value;
     } cases[] = {
-        {"$ff", 255},
-        {"$FF", 255},
-        {"%101", 5},
-        {"%102", 2},
-        {"%2", 0},
-        {"42", 42},
-        {"007", 7},
-        {"12G4", 12},
-        {"$12G4", 0x12},
-        {"$ 7FF", 0},
-        {"$-10", 0},
-        {"-$10", -16},
-        {"-%11", -3},
-        {"+7", 7},
-        {"- 7", 0},
-        {" \t42x", 42},
-        {"\n42", 0},
-        {"--7", 0},
-        {"%", 0},
-        {"$", 0},
-        {"", 0},
-        {"abc", 0},
-        {"$10000000000000000", 0},
-        {"$FFFFFFFFFFFFFFFF", -1},
-        {"18446744073709551615", -1},
-        {"18446744073709551617", 1},
-        {"%1" + Text(63, '0'), Smallest},
+        // clang-format off
+        // The prefix names the base; reading stops at the first character that is not its digit.
+        {"$ff", 255}, {"$FF", 255}, {"%101", 5}, {"%102", 2}, {"%2", 0},
+        {"42", 42}, {"007", 7}, {"12G4", 12}, {"$12G4", 0x12}, {"$ 7FF", 0}, {"$-10", 0},
+        // One sign before the prefix, after blanks and tabs but not a new line.
+        {"-$10", -16}, {"-%11", -3}, {"+7", 7}, {"- 7", 0}, {" \t42x", 42}, {"\n42", 0},
+        {"--7", 0}, {"%", 0}, {"$", 0}, {"", 0}, {"abc", 0},
+        // Modulo 2 to the 64.
+        {"$10000000000000000", 0}, {"$FFFFFFFFFFFFFFFF", -1}, {"18446744073709551615", -1},
+        {"18446744073709551617", 1}, {"%1" + Text(63, '0'), Smallest},
         {"-9223372036854775808", Smallest},
+        // clang-format on
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ParseNumber(c.text), c.value) << '"' << c.text << '"';
@@ -119,22 +99,6 @@ TEST(CuttingTexts, MidCharsClampsWhatItIsAskedFor) {
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(cases[i].cut, cases[i].expected) << "case " << i;
     }
-}
-
-TEST(TextLength, CountsCharacters) {
-    EXPECT_EQ(TextLength(""), 0);
-    EXPECT_EQ(TextLength(Missing), 0);
-    EXPECT_EQ(TextLength("0123456789AB"), 12);
-}
-
-TEST(Texts, AnArgumentMayBeTheTextBeingBuilt) {
-    Text bits = FormatBinary(5);
-    bits = PadLeft(bits, 8, "0");
-    EXPECT_EQ(bits, "00000101");
-    bits = MidChars(bits, 6, 3);
-    EXPECT_EQ(bits, "101");
-    bits = bits + MidChars(bits, 2, 2);
-    EXPECT_EQ(bits, "10101");
 }
 
 } // namespace

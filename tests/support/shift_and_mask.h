@@ -12,18 +12,6 @@ struct Attributes {
     std::uint16_t attr0, attr1, attr2;
 };
 
-inline Attributes AttributesOf(const OamFields& s) {
-    bool on = s.rotScale != 0;
-    unsigned bit9 = on ? s.doubleSize : s.objDisable;
-    unsigned middle = on ? s.rotScaleParam : (s.vFlip << 4 | s.hFlip << 3);
-    return {
-        static_cast<std::uint16_t>(s.shape << 14 | s.colorsPalettes << 13 | s.mosaic << 12 |
-                                   s.mode << 10 | bit9 << 9 | s.rotScale << 8 | s.yCoordinate),
-        static_cast<std::uint16_t>(s.sizeCode << 14 | middle << 9 | s.xCoordinate),
-        static_cast<std::uint16_t>(s.paletteNumber << 12 | s.priority << 10 | s.tileNumber),
-    };
-}
-
 // The fields an entry's bits give.
 inline OamFields StatesOf(Attributes a) {
     OamFields s;
@@ -58,8 +46,9 @@ inline Attributes AttributesOfEntry(const std::string& entry) {
     return a;
 }
 
-// What the window gives back of an entry it decoded: with the flag off the three bits below the
-// flips come back as 0, and the prohibited shape keeps the size list's own size code.
+// What encoding gives back of a decoded entry: with the flag off the three bits below the flips
+// come back as 0. The window's size list holds no sizes for the prohibited shape, so there it
+// gives its own size code; the codec alone keeps the entry's (`keptSizeCode` is that code).
 inline Attributes WhatTheWindowKeeps(Attributes a, std::uint16_t keptSizeCode) {
     constexpr std::uint16_t UnusedFlipBits = 0x0E00;
     constexpr std::uint16_t SizeCodeBits = 0xC000;

@@ -7,6 +7,7 @@
 #include "runtime/controls.h"
 
 #include <cstdint>
+#include <vector>
 
 // Picks item `index` of a drop-down list.
 void UserPickItem(ControlId id, std::int32_t index);
@@ -32,5 +33,5 @@ void UserCloseWindow();
 bool IsControlEnabled(ControlId id);
 // The control with the keyboard focus, or -1 for none.
 ControlId FocusedControl();
-std::int32_t ControlItemCount(ControlId id);
-Text ControlItemText(ControlId id, std::int32_t index);
+// A drop-down list's items as it shows them; none for any other control.
+std::vector<Text> ItemsOf(ControlId id);

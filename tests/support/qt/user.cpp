@@ -122,12 +122,12 @@ bool IsControlEnabled(ControlId id) {
     return control && control->isEnabled();
 }
 
-std::int32_t ControlItemCount(ControlId id) {
-    const auto* list = qobject_cast<const QComboBox*>(ControlWidget(id));
-    return list ? list->count() : 0;
-}
-
-Text ControlItemText(ControlId id, std::int32_t index) {
-    const auto* list = qobject_cast<const QComboBox*>(ControlWidget(id));
-    return list ? FromQt(list->itemText(index)) : Text{};
+std::vector<Text> ItemsOf(ControlId id) {
+    std::vector<Text> items;
+    if (const auto* list = qobject_cast<const QComboBox*>(ControlWidget(id))) {
+        for (int item = 0; item < list->count(); ++item) {
+            items.push_back(FromQt(list->itemText(item)));
+        }
+    }
+    return items;
 }

@@ -70,12 +70,11 @@ bool IsControlEnabled(ControlId id) {
     return serial && oam_person_enabled(serial);
 }
 
-std::int32_t ControlItemCount(ControlId id) {
+std::vector<Text> ItemsOf(ControlId id) {
+    std::vector<Text> items;
     const int list = SerialOf(id, ControlKind::DropDownList);
-    return list ? oam_person_item_count(list) : 0;
-}
-
-Text ControlItemText(ControlId id, std::int32_t index) {
-    const int list = SerialOf(id, ControlKind::DropDownList);
-    return list ? Taken(oam_person_item_text(list, index)) : Text{};
+    for (int item = 0; list && item < oam_person_item_count(list); ++item) {
+        items.push_back(Taken(oam_person_item_text(list, item)));
+    }
+    return items;
 }

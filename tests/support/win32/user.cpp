@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -15,29 +16,28 @@ void Notify(HWND control, WORD code) {
                  reinterpret_cast<LPARAM>(control));
 }
 
+// The control's window, when the control is of that kind.
+HWND WindowOfKind(ControlId id, ControlKind kind) {
+    const ControlEntry* entry = FindControl(id);
+    return entry && entry->kind == kind ? WindowOf(*entry) : nullptr;
+}
+
 } // namespace
 
 void UserPickItem(ControlId id, std::int32_t index) {
-    const ControlEntry* entry = FindControl(id);
-    if (!entry || entry->kind != ControlKind::DropDownList) {
-        return;
-    }
-    const auto count = static_cast<std::int32_t>(SendMessageA(WindowOf(*entry), CB_GETCOUNT, 0, 0));
-    if (index < 0 || index >= count) {
+    const HWND list = WindowOfKind(id, ControlKind::DropDownList);
+    if (!list || index < 0 || index >= SendMessageA(list, CB_GETCOUNT, 0, 0)) {
         return;
     }
     // CB_SETCURSEL itself is silent; a person's pick also tells the parent.
-    SendMessageA(WindowOf(*entry), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    Notify(WindowOf(*entry), CBN_SELCHANGE);
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    Notify(list, CBN_SELCHANGE);
 }
 
 void UserTypeText(ControlId id, TextRef text) {
-    const HWND handle = ControlWindow(id);
-    if (!handle) {
-        return;
+    if (const HWND handle = ControlWindow(id)) {
+        SendMessageA(handle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Text(text.chars).c_str()));
     }
-    const Text typed(text.chars);
-    SendMessageA(handle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
 }
 
 void UserClickSpinArrow(ControlId id, bool up) {
@@ -54,9 +54,8 @@ void UserClickSpinArrow(ControlId id, bool up) {
 }
 
 void UserPressButton(ControlId id) {
-    const ControlEntry* entry = FindControl(id);
-    if (entry && entry->kind == ControlKind::Button) {
-        SendMessageA(WindowOf(*entry), BM_CLICK, 0, 0);
+    if (const HWND button = WindowOfKind(id, ControlKind::Button)) {
+        SendMessageA(button, BM_CLICK, 0, 0);
     }
 }
 
@@ -106,28 +105,17 @@ bool IsControlEnabled(ControlId id) {
     return handle && IsWindowEnabled(handle);
 }
 
-std::int32_t ControlItemCount(ControlId id) {
-    const ControlEntry* entry = FindControl(id);
-    if (!entry || entry->kind != ControlKind::DropDownList) {
-        return 0;
+std::vector<Text> ItemsOf(ControlId id) {
+    std::vector<Text> items;
+    const HWND list = WindowOfKind(id, ControlKind::DropDownList);
+    const LRESULT count = list ? SendMessageA(list, CB_GETCOUNT, 0, 0) : 0;
+    for (WPARAM item = 0; static_cast<LRESULT>(item) < count; ++item) {
+        const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, item, 0);
+        Text text(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, '\0');
+        const LRESULT copied =
+            SendMessageA(list, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
+        items.push_back(text);
     }
-    return static_cast<std::int32_t>(SendMessageA(WindowOf(*entry), CB_GETCOUNT, 0, 0));
-}
-
-Text ControlItemText(ControlId id, std::int32_t index) {
-    const ControlEntry* entry = FindControl(id);
-    if (!entry || entry->kind != ControlKind::DropDownList || index < 0 ||
-        index >= ControlItemCount(id)) {
-        return {};
-    }
-    const auto length =
-        SendMessageA(WindowOf(*entry), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length <= 0) {
-        return {};
-    }
-    Text text(static_cast<std::size_t>(length) + 1, '\0');
-    const auto copied = SendMessageA(WindowOf(*entry), CB_GETLBTEXT, static_cast<WPARAM>(index),
-                                     reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
+    return items;
 }
