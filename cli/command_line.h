@@ -3,7 +3,7 @@
 // the whole program can run in a test.
 #pragma once
 
-#include "cli/descriptors.h"
+#include "cli/input/descriptors.h"
 
 struct Descriptors {
     int input = StandardInput;

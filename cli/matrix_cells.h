@@ -2,7 +2,7 @@
 // signed 8.8 number (PAValue=1.0 for 0100), the same for a dump's groups and for affine.
 #pragma once
 
-#include "cli/records.h"
+#include "cli/output/record.h"
 #include "codec/affine.h"
 
 #include <array>

@@ -1,6 +1,6 @@
-#include "cli/records.h"
+#include "cli/output/record.h"
 
-#include "cli/json_string.h"
+#include "cli/output/json_string.h"
 
 #include <algorithm>
 #include <charconv>

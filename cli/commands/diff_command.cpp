@@ -1,10 +1,10 @@
-#include "cli/diff_command.h"
+#include "cli/commands/diff_command.h"
 
-#include "cli/dump_command.h"
+#include "cli/commands/dump_command.h"
 #include "cli/exit_codes.h"
-#include "cli/field_table.h"
+#include "cli/input/field_names.h"
 #include "cli/matrix_cells.h"
-#include "cli/output.h"
+#include "cli/output/standard_output.h"
 #include "codec/memory_layout.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "cli/output.h"
+#include "cli/output/standard_output.h"
 
-#include "cli/descriptors.h"
 #include "cli/exit_codes.h"
+#include "cli/input/descriptors.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // affine: a group's matrix from an angle and scales, or the angle and scales of a matrix.
 #pragma once
 
-#include "cli/jobs.h"
+#include "cli/commands/jobs_command.h"
 
 #include <optional>
 #include <string>

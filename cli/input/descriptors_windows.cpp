@@ -1,4 +1,4 @@
-#include "cli/descriptors.h"
+#include "cli/input/descriptors.h"
 
 #include <cerrno>
 #include <climits>

@@ -2,7 +2,7 @@
 // rotation/scaling groups.
 #pragma once
 
-#include "cli/jobs.h"
+#include "cli/commands/jobs_command.h"
 #include "codec/affine.h"
 #include "codec/decoder.h"
 

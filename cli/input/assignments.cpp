@@ -1,8 +1,8 @@
-#include "cli/assignments.h"
+#include "cli/input/assignments.h"
 
-#include "cli/blanks.h"
-#include "cli/echo.h"
-#include "cli/field_table.h"
+#include "cli/input/blanks.h"
+#include "cli/input/field_names.h"
+#include "cli/output/messages.h"
 #include "codec/size_names.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "cli/echo.h"
+#include "cli/output/messages.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "cli/memory_order.h"
+#include "cli/input/memory_order.h"
 
-#include "cli/blanks.h"
+#include "cli/input/blanks.h"
 #include "codec/layout.h"
 
 #include <vector>

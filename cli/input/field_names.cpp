@@ -1,4 +1,4 @@
-#include "cli/field_table.h"
+#include "cli/input/field_names.h"
 
 #include <array>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // run, whether it went through or not.
 #pragma once
 
-#include "cli/records.h"
+#include "cli/output/record.h"
 #include "codec/layout.h"
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "cli/json_string.h"
+#include "cli/output/json_string.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "cli/screen_command.h"
+#include "cli/commands/screen_command.h"
 
-#include "cli/dump_command.h"
-#include "cli/echo.h"
+#include "cli/commands/dump_command.h"
 #include "cli/exit_codes.h"
+#include "cli/output/messages.h"
 
 #include <cerrno>
 #include <cstdio>

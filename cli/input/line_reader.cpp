@@ -1,6 +1,6 @@
-#include "cli/line_reader.h"
+#include "cli/input/line_reader.h"
 
-#include "cli/descriptors.h"
+#include "cli/input/descriptors.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,9 +1,9 @@
-#include "cli/affine_command.h"
+#include "cli/commands/affine_command.h"
 
-#include "cli/blanks.h"
-#include "cli/echo.h"
 #include "cli/exit_codes.h"
+#include "cli/input/blanks.h"
 #include "cli/matrix_cells.h"
+#include "cli/output/messages.h"
 #include "codec/affine.h"
 #include "codec/layout.h"
 

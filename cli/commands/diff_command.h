@@ -2,7 +2,7 @@
 // one per rotation/scaling group whose matrix differs.
 #pragma once
 
-#include "cli/jobs.h"
+#include "cli/commands/jobs_command.h"
 
 #include <string>
 

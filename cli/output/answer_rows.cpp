@@ -1,6 +1,6 @@
-#include "cli/entry_records.h"
+#include "cli/output/answer_rows.h"
 
-#include "cli/field_table.h"
+#include "cli/input/field_names.h"
 
 #include <array>
 

@@ -3,8 +3,8 @@
 // errors, to the output in place of the answer.
 #pragma once
 
-#include "cli/output.h"
-#include "cli/records.h"
+#include "cli/output/record.h"
+#include "cli/output/standard_output.h"
 
 #include <cstdint>
 #include <string_view>

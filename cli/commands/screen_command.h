@@ -1,7 +1,7 @@
 // screen [DUMP|-] [-o FILE.svg]: a picture of the screens a dump draws, as SVG.
 #pragma once
 
-#include "cli/jobs.h"
+#include "cli/commands/jobs_command.h"
 #include "cli/screen_picture.h"
 
 #include <cstdint>
