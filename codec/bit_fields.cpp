@@ -1,8 +1,9 @@
 #include "codec/bit_fields.h"
 
+#include "runtime/hex_digits.h"
+
 namespace {
 
-constexpr char UpperHexDigits[] = "0123456789ABCDEF";
 constexpr unsigned DigitBits = 4;
 constexpr unsigned DigitMask = 0xF;
 constexpr std::size_t ByteValues = 256;
@@ -31,7 +32,7 @@ std::optional<AttributeWords> ReadEntryDigits(std::string_view text) {
 constexpr std::array<std::array<char, 2>, ByteValues> ByteDigits = [] {
     std::array<std::array<char, 2>, ByteValues> digits{};
     for (std::size_t byte = 0; byte < ByteValues; ++byte) {
-        digits[byte] = {UpperHexDigits[byte >> DigitBits], UpperHexDigits[byte & DigitMask]};
+        digits[byte] = {HexDigits[byte >> DigitBits], HexDigits[byte & DigitMask]};
     }
     return digits;
 }();

@@ -1,5 +1,7 @@
 #include "runtime/text.h"
 
+#include "runtime/hex_digits.h"
+
 #include <algorithm>
 #include <bit>
 
@@ -24,13 +26,12 @@ Text FormatBinary(Number value) {
 }
 
 Text FormatHex(Number value) {
-    static constexpr char Digits[] = "0123456789ABCDEF";
     auto bits = static_cast<std::uint64_t>(value);
     Text digits;
     for (int shift = 60; shift >= 0; shift -= 4) {
         unsigned nibble = (bits >> shift) & 0xF;
         if (!digits.empty() || nibble != 0 || shift == 0) {
-            digits += Digits[nibble];
+            digits += HexDigits[nibble];
         }
     }
     return digits;

@@ -2,10 +2,12 @@
 
 #include "cli/exit_codes.h"
 #include "cli/input/blanks.h"
-#include "cli/matrix_cells.h"
+#include "cli/output/answer_rows.h"
 #include "cli/output/messages.h"
 #include "codec/affine.h"
 #include "codec/layout.h"
+
+#include <CLI/CLI.hpp>
 
 #include <array>
 #include <charconv>
@@ -13,13 +15,26 @@
 
 namespace {
 
+constexpr const char* AffineExamples = R"(  oamcalc-cli affine --angle 30 --scale 2
+  oamcalc-cli affine 0000 FF00 0100 0000
+)";
+
+constexpr const char* AffineDetails = R"(
+affine: --angle DEG (counter-clockwise) and --scale S or SX,SY give the matrix as the hardware
+uses it, screen to texture: PA = cos/sx, PB = -sin/sx, PC = sin/sy, PD = cos/sy, each rounded to
+the nearest 1/256 and refused when outside signed 8.8. Numbers are decimal, finite. Four
+halfwords PA PB PC PD give back an angle and scales with the fewest decimals that, given to
+--angle and --scale, make the same four halfwords (scaleY negative for a mirror; a zero row takes
+the smallest scale beyond 512), and shear=0; when no angle and scales make them, the nearest
+ones, to 0.01 degree and 0.001, and shear=1.
+)";
+
 constexpr std::size_t HalfwordDigits = 4;
 // Only for a matrix that shears, whose angle and scales are the nearest, not exact.
 constexpr int AnglePlaces = 2;
 constexpr int ScalePlaces = 3;
 constexpr unsigned DigitBits = 4;
 
-constexpr int ShownPlaces = 3;
 constexpr const char* AngleName = "angle";
 constexpr const char* ScaleXName = "scaleX";
 constexpr const char* ScaleYName = "scaleY";
@@ -69,31 +84,26 @@ std::optional<std::int16_t> ReadHalfword(std::string_view text) {
     return static_cast<std::int16_t>(value);
 }
 
-void Write(Session& session, const Record& record) {
-    if (session.format == Format::Table) {
-        WriteHeader(session.out.buffer, record);
-    }
-    WriteRecord(session.out.buffer, session.format, record);
-    EndRecord(session.out);
+// One record, under its own header row in a table.
+void WriteTable(Session& session, const Record& record) {
+    StartTable(session, record);
+    Write(session, record);
 }
 
-void Forward(Session& session, const AffineOptions& options) {
+void Forward(Session& session, const AffineCommand& command) {
     std::optional<double> degrees = 0.0;
-    if (options.degrees) {
-        degrees = Real(Trimmed(*options.degrees));
+    if (command.degrees) {
+        degrees = Real(Trimmed(*command.degrees));
         if (!degrees) {
-            Fail(session, BadFieldExit,
-                 "--angle " + QuotedEcho(*options.degrees) + ": expected a decimal number");
+            Fail(session, BadFieldExit, AngleMessage(*command.degrees));
             return;
         }
     }
     Scales scales;
-    if (options.scale) {
-        std::optional<Scales> read = ReadScales(*options.scale);
+    if (command.scale) {
+        std::optional<Scales> read = ReadScales(*command.scale);
         if (!read) {
-            Fail(session, BadFieldExit,
-                 "--scale " + QuotedEcho(*options.scale) +
-                     ": expected a scale S or SX,SY, each a decimal number other than 0");
+            Fail(session, BadFieldExit, ScaleMessage(*command.scale));
             return;
         }
         scales = *read;
@@ -105,26 +115,20 @@ void Forward(Session& session, const AffineOptions& options) {
         while (ToFixedPoint(exact[i])) {
             ++i;
         }
-        std::string value;
-        AppendDecimal(value, exact[i], ShownPlaces);
-        Fail(session, BadFieldExit,
-             "--scale: " + std::string(ParameterNames[i]) + " would be " + value +
-                 ", outside signed 8.8 (-128.0 to 127.99609375): use a larger scale");
+        Fail(session, BadFieldExit, ParameterOutOfRangeMessage(i, exact[i]));
         return;
     }
     Record record;
     AddMatrixCells(record, *matrix);
-    Write(session, record);
+    WriteTable(session, record);
 }
 
-void Back(Session& session, const AffineOptions& options) {
+void Back(Session& session, const AffineCommand& command) {
     FixedMatrix matrix{};
     for (std::size_t i = 0; i < MatrixParameters; ++i) {
-        std::optional<std::int16_t> halfword = ReadHalfword(Trimmed(options.parameters[i]));
+        std::optional<std::int16_t> halfword = ReadHalfword(Trimmed(command.parameters[i]));
         if (!halfword) {
-            Fail(session, BadFieldExit,
-                 std::string(ParameterNames[i]) + " " + QuotedEcho(options.parameters[i]) +
-                     ": expected a halfword of 1 to 4 hexadecimal digits");
+            Fail(session, BadFieldExit, HalfwordMessage(i, command.parameters[i]));
             return;
         }
         matrix[i] = *halfword;
@@ -144,18 +148,34 @@ void Back(Session& session, const AffineOptions& options) {
         AddDecimal(record, ScaleYName, nearest.scaleY, ScalePlaces);
         AddNumber(record, ShearName, 1);
     }
-    Write(session, record);
+    WriteTable(session, record);
 }
 
 } // namespace
 
-void RunAffine(Session& session, const AffineOptions& options) {
-    bool forward = options.degrees || options.scale;
-    if (forward == !options.parameters.empty() ||
-        (!forward && options.parameters.size() != MatrixParameters)) {
-        Fail(session, UsageExit,
-             "affine takes --angle and/or --scale, or the four halfwords PA PB PC PD");
+CommandHelp AffineHelp() {
+    return {"affine",
+            "A rotation/scaling matrix from an angle and scales, or back",
+            AffineExamples,
+            AffineDetails,
+            {},
+            {}};
+}
+
+CLI::App* AddAffineCommand(CLI::App& program, AffineCommand& command) {
+    CLI::App* affine = AddCommand(program, AffineHelp());
+    affine->add_option("--angle", command.degrees, "Degrees, counter-clockwise")->type_name("DEG");
+    affine->add_option("--scale", command.scale, "S, or SX,SY")->type_name("S");
+    affine->add_option("PARAMETER", command.parameters, "PA PB PC PD, hexadecimal");
+    return affine;
+}
+
+void RunAffine(Session& session, const AffineCommand& command) {
+    bool forward = command.degrees || command.scale;
+    if (forward == !command.parameters.empty() ||
+        (!forward && command.parameters.size() != MatrixParameters)) {
+        Fail(session, UsageExit, AffineUsageMessage());
         return;
     }
-    forward ? Forward(session, options) : Back(session, options);
+    forward ? Forward(session, command) : Back(session, command);
 }

@@ -2,10 +2,12 @@
 
 #include "cli/commands/dump_command.h"
 #include "cli/exit_codes.h"
-#include "cli/input/field_names.h"
-#include "cli/matrix_cells.h"
-#include "cli/output/standard_output.h"
+#include "cli/input/dump_file.h"
+#include "cli/output/answer_rows.h"
+#include "cli/output/messages.h"
 #include "codec/memory_layout.h"
+
+#include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <array>
@@ -14,6 +16,21 @@
 #include <vector>
 
 namespace {
+
+constexpr const char* DiffExamples = "  oamcalc-cli diff before.bin after.bin\n";
+
+constexpr const char* DiffDetails = R"(
+One record per entry whose three attributes differ: engine, index, entryOld and entryNew, and
+for each changed field its value in A and in B as NAMEOld and NAMENew (a field that the
+rotation/scaling flag selects on one side only is shown on that side alone). --groups also
+compares the 32 rotation/scaling matrices of each engine, one record per group whose PA to PD
+differ; with --tsv they follow as a second table after an empty line. Dumps of different sizes
+are compared over the entries both hold, with a note on standard error.
+)";
+
+constexpr const char* DiffExitCodes = R"(
+Exit codes, as diff(1): 0 the dumps are the same, 1 they differ, 2 a file is not a dump; 64 a bad
+command line, 74 a failed read or write.)";
 
 constexpr const char* EngineName = "engine";
 constexpr const char* IndexName = "index";
@@ -37,7 +54,7 @@ ChangeNames NamesOf(std::string_view name) {
 const std::vector<ChangeNames>& FieldChangeNames() {
     static const std::vector<ChangeNames> names = [] {
         std::vector<ChangeNames> made;
-        for (const FieldEntry& field : FieldTable()) {
+        for (const FieldLayout& field : EntryFields) {
             made.push_back(NamesOf(field.name));
         }
         return made;
@@ -74,8 +91,8 @@ struct EntryPair {
 };
 
 void AddOneSide(Record& record, const char* name, const OamFields* fields,
-                const FieldEntry& field) {
-    if (fields && FlagSelects(field, fields->rotScale)) {
+                const FieldLayout& field) {
+    if (fields && FlagSelects(field.place, fields->rotScale)) {
         AddNumber(record, name, fields->*field.value);
     } else {
         AddAbsent(record, name);
@@ -84,14 +101,14 @@ void AddOneSide(Record& record, const char* name, const OamFields* fields,
 
 // A field counts as changed when its value changed or when the rotation/scaling flag makes it
 // part of only one of the two; that side alone then shows it.
-bool FieldChanged(const EntryPair& pair, const FieldEntry& field) {
+bool FieldChanged(const EntryPair& pair, const FieldLayout& field) {
     if (!pair.fields[0]) {
         return false;
     }
     const OamFields& before = *pair.fields[0];
     const OamFields& after = *pair.fields[1];
-    bool inBefore = FlagSelects(field, before.rotScale);
-    bool inAfter = FlagSelects(field, after.rotScale);
+    bool inBefore = FlagSelects(field.place, before.rotScale);
+    bool inAfter = FlagSelects(field.place, after.rotScale);
     return inBefore != inAfter || (inBefore && before.*field.value != after.*field.value);
 }
 
@@ -104,12 +121,12 @@ Record EntryChangeRecord(const EntryPair& pair) {
                    : AddAbsent(record, entryNames.before.c_str());
     pair.fields[1] ? AddWord(record, entryNames.after.c_str(), pair.texts[1])
                    : AddAbsent(record, entryNames.after.c_str());
-    std::span<const FieldEntry> table = FieldTable();
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        bool changed = FieldChanged(pair, table[i]);
+    for (std::size_t i = 0; i < EntryFields.size(); ++i) {
+        bool changed = FieldChanged(pair, EntryFields[i]);
         const ChangeNames& names = FieldChangeNames()[i];
-        AddOneSide(record, names.before.c_str(), changed ? pair.fields[0] : nullptr, table[i]);
-        AddOneSide(record, names.after.c_str(), changed ? pair.fields[1] : nullptr, table[i]);
+        AddOneSide(record, names.before.c_str(), changed ? pair.fields[0] : nullptr,
+                   EntryFields[i]);
+        AddOneSide(record, names.after.c_str(), changed ? pair.fields[1] : nullptr, EntryFields[i]);
     }
     return record;
 }
@@ -138,17 +155,6 @@ Record GroupChangeRecord(const GroupPair& pair) {
         }
     }
     return record;
-}
-
-void Write(Session& session, const Record& record) {
-    WriteRecord(session.out.buffer, session.format, record);
-    EndRecord(session.out);
-}
-
-void StartTable(Session& session, const Record& columnsOnly) {
-    if (session.format == Format::Table) {
-        WriteHeader(session.out.buffer, columnsOnly);
-    }
 }
 
 bool AttributesDiffer(const Side& before, const Side& after, std::size_t index) {
@@ -199,10 +205,24 @@ void CompareGroups(Session& session, const std::array<Side, 2>& sides, std::size
 
 } // namespace
 
-void RunDiff(Session& session, const DiffOptions& options, int inputDescriptor) {
-    std::array<const std::string*, 2> paths = {&options.oldPath, &options.newPath};
+CommandHelp DiffHelp() {
+    return {"diff",       "Print what changed between two raw OAM dumps",
+            DiffExamples, DiffDetails,
+            "diff A B",   DiffExitCodes};
+}
+
+CLI::App* AddDiffCommand(CLI::App& program, DiffCommand& command) {
+    CLI::App* diff = AddCommand(program, DiffHelp());
+    diff->add_option("A", command.oldPath, "The dump before; - for standard input")->required();
+    diff->add_option("B", command.newPath, "The dump after")->required();
+    diff->add_flag("--groups", command.groups, "Compare the rotation/scaling groups too");
+    return diff;
+}
+
+void RunDiff(Session& session, const DiffCommand& command, int inputDescriptor) {
+    std::array<const std::string*, 2> paths = {&command.oldPath, &command.newPath};
     if (*paths[0] == StandardInputPath && *paths[1] == StandardInputPath) {
-        Fail(session, UsageExit, "A and B cannot both be standard input");
+        Fail(session, UsageExit, BothStandardInputMessage());
         return;
     }
     std::array<std::optional<std::vector<std::uint8_t>>, 2> dumps;
@@ -219,13 +239,11 @@ void RunDiff(Session& session, const DiffOptions& options, int inputDescriptor) 
     std::size_t count = std::min(sides[0].fields.size(), sides[1].fields.size());
     if (sides[0].fields.size() != sides[1].fields.size()) {
         ReportError(session.errorDescriptor,
-                    ShownDumpPath(*paths[0]) + " holds " + std::to_string(sides[0].fields.size()) +
-                        " entries and " + ShownDumpPath(*paths[1]) + " " +
-                        std::to_string(sides[1].fields.size()) + ": only the first " +
-                        std::to_string(count) + " are compared");
+                    DumpSizesDifferMessage(*paths[0], sides[0].fields.size(), *paths[1],
+                                           sides[1].fields.size()));
     }
     CompareEntries(session, sides, count);
-    if (options.groups) {
+    if (command.groups) {
         CompareGroups(session, sides, count);
     }
 }

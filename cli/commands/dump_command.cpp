@@ -1,65 +1,51 @@
 #include "cli/commands/dump_command.h"
 
 #include "cli/exit_codes.h"
-#include "cli/input/descriptors.h"
-#include "cli/matrix_cells.h"
+#include "cli/input/dump_file.h"
 #include "cli/output/answer_rows.h"
 #include "cli/output/messages.h"
-#include "codec/bit_fields.h"
 #include "codec/memory_layout.h"
 #include "codec/sprite_geometry.h"
 
+#include <CLI/CLI.hpp>
+
+#include <cctype>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-// Past this, a file far too large is reported without being read to its end.
-constexpr std::size_t LargestCountedSize = 16 * 1024 * 1024;
-constexpr std::size_t CountingChunk = 64 * 1024;
+constexpr const char* DumpExamples = R"(  oamcalc-cli dump --engine a --visible oam.bin
+  oamcalc-cli dump --groups oam.bin
+)";
 
-struct Dump {
-    std::vector<std::uint8_t> bytes;
-    std::size_t size = 0; // the whole input's, which may be more than is kept
-    int error = 0;
-};
+constexpr const char* DumpDetails = R"(
+dump [FILE|-]: a raw OAM dump (standard input for "-" or no FILE): 1024 bytes per engine, engine
+A from 0x07000000, engine B from 0x07000400; entry n at byte 8n (attr0, attr1, attr2, group
+halfword, little-endian). A dump of any whole number of entries from the start, up to 2048 bytes,
+is read. One line per entry: engine, index, entry, the fields as decode names them, width and
+height in pixels, screenX (signed 9 bits) and screenY (from 192 up, negative), boxWidth and
+boxHeight (doubled with doubleSize), hidden (rotScale=0 and objDisable=1), prohibited (shape 3,
+which has no size: its four sizes are null in JSON, left out of pairs and empty in a table) and
+group (with rotScale=1). --groups lists instead the 32 rotation/scaling groups of each engine the
+dump holds whole: PA to PD (the group halfwords of entries 4g to 4g+3) in hex and as signed 8.8
+numbers, and users, the entries that use the group.
+)";
 
-// Keeps one byte more than the largest dump, to know a larger input from a whole one.
-Dump ReadDump(int descriptor) {
-    Dump dump;
-    dump.bytes.resize(LargestDump + 1);
-    std::vector<char> scratch;
-    for (;;) {
-        bool keeping = dump.size < dump.bytes.size();
-        if (!keeping && scratch.empty()) {
-            scratch.resize(CountingChunk);
-        }
-        Transfer got =
-            keeping ? ReadSome(descriptor, reinterpret_cast<char*>(dump.bytes.data()) + dump.size,
-                               dump.bytes.size() - dump.size)
-                    : ReadSome(descriptor, scratch.data(), scratch.size());
-        dump.error = got.error;
-        dump.size += got.count;
-        if (got.count == 0 || dump.size > LargestCountedSize) {
-            break;
+// 0 for A, 1 for B.
+std::optional<std::size_t> EngineNamed(const std::string& name) {
+    for (std::size_t engine = 0; engine < EngineCount; ++engine) {
+        if (name.size() == 1 &&
+            std::toupper(static_cast<unsigned char>(name[0])) == EngineNames[engine][0]) {
+            return engine;
         }
     }
-    dump.bytes.resize(std::min(dump.size, LargestDump));
-    return dump;
+    return std::nullopt;
 }
 
-std::string SizeProblem(const std::string& path, std::size_t size) {
-    std::string shown = size > LargestCountedSize
-                            ? "more than " + std::to_string(LargestCountedSize) + " bytes"
-                            : std::to_string(size) + " bytes";
-    return path + ": " + shown + " is not a dump: one expects 1 to " +
-           std::to_string(LargestDump / BytesPerEntry) + " whole entries of " +
-           std::to_string(BytesPerEntry) + " bytes from the start, at most " +
-           std::to_string(LargestDump) + " bytes";
-}
-
-bool EngineWanted(const DumpOptions& options, std::size_t engine) {
-    return !options.engine || *options.engine == engine;
+// Both engines when none is named.
+bool EngineWanted(std::optional<std::size_t> wanted, std::size_t engine) {
+    return !wanted || *wanted == engine;
 }
 
 // The prohibited shape has no size: null in JSON, so arithmetic on it fails loudly, and left out
@@ -92,18 +78,6 @@ Record EntryRecordOf(std::size_t index, std::string_view entry, const OamFields&
     return record;
 }
 
-// A table has its header row even when no row is chosen, as decode's and encode's have.
-void StartTable(Session& session, const Record& columns) {
-    if (session.format == Format::Table) {
-        WriteHeader(session.out.buffer, columns);
-    }
-}
-
-void Write(Session& session, const Record& record) {
-    WriteRecord(session.out.buffer, session.format, record);
-    EndRecord(session.out);
-}
-
 Record GroupRecord(std::size_t engine, std::size_t group, const FixedMatrix& matrix,
                    std::span<const std::int32_t> users) {
     Record record;
@@ -114,13 +88,14 @@ Record GroupRecord(std::size_t engine, std::size_t group, const FixedMatrix& mat
     return record;
 }
 
-void WriteEntries(Session& session, const DumpOptions& options, const Dump& dump) {
-    std::vector<OamFields> all = DecodeAll(dump.bytes);
+void WriteEntries(Session& session, const DumpCommand& command, std::optional<std::size_t> engine,
+                  std::span<const std::uint8_t> dump) {
+    std::vector<OamFields> all = DecodeAll(dump);
     StartTable(session, EntryRecordOf(0, {}, {}));
     for (std::size_t index = 0; index < all.size(); ++index) {
-        if (EngineWanted(options, index / EntriesPerEngine) &&
-            !(options.visibleOnly && IsHidden(all[index]))) {
-            Text entry = EntryTextOf(DumpEntry(dump.bytes, index));
+        if (EngineWanted(engine, index / EntriesPerEngine) &&
+            !(command.visibleOnly && IsHidden(all[index]))) {
+            Text entry = EntryTextOf(DumpEntry(dump, index));
             Write(session, EntryRecordOf(index, entry, all[index]));
         }
     }
@@ -128,17 +103,18 @@ void WriteEntries(Session& session, const DumpOptions& options, const Dump& dump
 
 // A group is listed when the dump holds all four entries that carry its parameters. The entries
 // that use it are those with rotation/scaling on and its number; such entries are never hidden.
-void WriteGroups(Session& session, const DumpOptions& options, const Dump& dump) {
-    std::vector<OamFields> all = DecodeAll(dump.bytes);
+void WriteGroups(Session& session, std::optional<std::size_t> wanted,
+                 std::span<const std::uint8_t> dump) {
+    std::vector<OamFields> all = DecodeAll(dump);
     StartTable(session, GroupRecord(0, 0, {}, {}));
     for (std::size_t engine = 0; engine < EngineCount; ++engine) {
         std::size_t first = engine * EntriesPerEngine;
         for (std::size_t group = 0; group < GroupsPerEngine; ++group) {
             std::size_t carrier = first + group * EntriesPerGroup;
-            if (!EngineWanted(options, engine) || carrier + EntriesPerGroup > all.size()) {
+            if (!EngineWanted(wanted, engine) || carrier + EntriesPerGroup > all.size()) {
                 continue;
             }
-            FixedMatrix matrix = GroupMatrix(dump.bytes, engine, group);
+            FixedMatrix matrix = GroupMatrix(dump, engine, group);
             std::vector<std::int32_t> users;
             for (std::size_t index = first; index < std::min(first + EntriesPerEngine, all.size());
                  ++index) {
@@ -154,71 +130,46 @@ void WriteGroups(Session& session, const DumpOptions& options, const Dump& dump)
 
 } // namespace
 
-std::string ShownDumpPath(const std::string& path) {
-    return path == StandardInputPath ? "standard input" : Echoed(path);
+CommandHelp DumpHelp() {
+    return {"dump", "Print every entry of a raw OAM memory dump", DumpExamples, DumpDetails, {},
+            {}};
+}
+
+CLI::App* AddDumpCommand(CLI::App& program, DumpCommand& command) {
+    CLI::App* dump = AddCommand(program, DumpHelp());
+    dump->add_option("FILE", command.path, "The dump; - or none for standard input");
+    // The values are named in the help, where the shell's completion reads them too.
+    dump->add_option("--engine", command.engineName, "Only engine a or b")->type_name("TEXT:{a,b}");
+    dump->add_flag("--visible", command.visibleOnly, "Leave out hidden entries");
+    dump->add_flag("--groups", command.groups, "Print the rotation/scaling groups instead");
+    return dump;
 }
 
 std::optional<std::vector<std::uint8_t>> LoadDump(Session& session, const std::string& path,
                                                   int inputDescriptor, int notADumpExit) {
-    bool fromStandardInput = path == StandardInputPath;
-    int descriptor = inputDescriptor;
-    if (fromStandardInput) {
-        UseBinaryInput(descriptor);
-    } else {
-        int error = 0;
-        descriptor = OpenForReading(path.c_str(), error);
-        if (descriptor < 0) {
-            Fail(session, InputOutputExit,
-                 InputOutputProblem(("open " + Echoed(path)).c_str(), error));
-            return std::nullopt;
-        }
+    DumpFile file = ReadDumpFile(path, inputDescriptor);
+    if (file.fault == DumpFault::None) {
+        return std::move(file.bytes);
     }
-    Dump dump = ReadDump(descriptor);
-    if (!fromStandardInput) {
-        CloseDescriptor(descriptor);
-    }
-    std::string shownPath = ShownDumpPath(path);
-    if (dump.error != 0) {
-        Fail(session, InputOutputExit,
-             InputOutputProblem(("read " + shownPath).c_str(), dump.error));
-    } else if (!IsDumpSize(dump.size)) {
-        Fail(session, notADumpExit, SizeProblem(shownPath, dump.size));
-    } else {
-        return std::move(dump.bytes);
-    }
+    Fail(session, file.fault == DumpFault::NotADump ? notADumpExit : InputOutputExit,
+         DumpFileMessage(path, file));
     return std::nullopt;
 }
 
-std::vector<OamFields> DecodeAll(std::span<const std::uint8_t> dump) {
-    std::vector<OamFields> all;
-    for (std::size_t index = 0; index * BytesPerEntry < dump.size(); ++index) {
-        MemoryEntry entry = DumpEntry(dump, index);
-        all.push_back(FieldsOfWords({entry.halfwords[0], entry.halfwords[1], entry.halfwords[2]}));
-    }
-    return all;
-}
-
-FixedMatrix GroupMatrix(std::span<const std::uint8_t> dump, std::size_t engine, std::size_t group) {
-    std::size_t carrier = engine * EntriesPerEngine + group * EntriesPerGroup;
-    FixedMatrix matrix{};
-    for (std::size_t i = 0; i < MatrixParameters; ++i) {
-        matrix[i] =
-            static_cast<std::int16_t>(DumpEntry(dump, carrier + i).halfwords[GroupHalfword]);
-    }
-    return matrix;
-}
-
-void RunDump(Session& session, const DumpOptions& options, int inputDescriptor) {
-    std::optional<std::vector<std::uint8_t>> bytes =
-        LoadDump(session, options.path, inputDescriptor, BadEntryExit);
-    if (!bytes) {
+void RunDump(Session& session, const DumpCommand& command, int inputDescriptor) {
+    std::optional<std::size_t> engine = EngineNamed(command.engineName);
+    if (!command.engineName.empty() && !engine) {
+        Fail(session, UsageExit, EngineMessage(command.engineName));
         return;
     }
-    Dump dump;
-    dump.bytes = std::move(*bytes);
-    if (options.groups) {
-        WriteGroups(session, options, dump);
+    std::optional<std::vector<std::uint8_t>> dump =
+        LoadDump(session, command.path, inputDescriptor, BadEntryExit);
+    if (!dump) {
+        return;
+    }
+    if (command.groups) {
+        WriteGroups(session, engine, *dump);
     } else {
-        WriteEntries(session, options, dump);
+        WriteEntries(session, command, engine, *dump);
     }
 }

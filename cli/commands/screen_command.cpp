@@ -2,7 +2,10 @@
 
 #include "cli/commands/dump_command.h"
 #include "cli/exit_codes.h"
+#include "cli/input/dump_file.h"
 #include "cli/output/messages.h"
+
+#include <CLI/CLI.hpp>
 
 #include <cerrno>
 #include <cstdio>
@@ -11,6 +14,21 @@
 #include <vector>
 
 namespace {
+
+constexpr const char* ScreenExamples = "  oamcalc-cli screen oam.bin -o screens.svg\n";
+
+constexpr const char* ScreenDetails = R"(
+One 256 x 192 screen for each engine the dump reaches, side by side. Each entry is a box labelled
+with its index, where the hardware shows it: row r when (r - Y) mod 256 is less than the box's
+height, column c when (c - X) mod 512 is less than its width, so a box that passes the bottom or
+the right comes back at the top or the left. Double-size boxes are doubled; an entry with
+rotation/scaling carries its group ("5 g3"). Boxes are coloured by priority; semi-transparent
+entries are paler and dashed, OBJ window entries grey and dotted. Hidden entries, the prohibited
+shape, entries wholly off the screen and entries the dump does not hold are listed under the
+screen.)";
+
+constexpr const char* ScreenExitCodes =
+    " Exit codes as for dump: 1 a file that is not a dump, 74 a failed read or write.";
 
 // The whole picture in one write; a file left behind half written is removed, so a failed run
 // never leaves a picture that looks whole.
@@ -38,28 +56,44 @@ bool IsSameFile(const std::string& dump, const std::string& picture) {
 
 } // namespace
 
-void RunScreen(Session& session, const ScreenOptions& options, int inputDescriptor) {
+CommandHelp ScreenHelp() {
+    return {"screen",
+            "Draw the screens of a raw OAM dump, as SVG",
+            ScreenExamples,
+            ScreenDetails,
+            "screen [DUMP|-] [-o FILE.svg]",
+            ScreenExitCodes};
+}
+
+CLI::App* AddScreenCommand(CLI::App& program, ScreenCommand& command) {
+    CLI::App* screen = AddCommand(program, ScreenHelp());
+    screen->add_option("DUMP", command.path, "The dump; - or none for standard input");
+    screen->add_option("-o,--output", command.outputPath, "Write FILE.svg, not standard output");
+    screen->add_option("--scale", command.scale, "Output pixels per screen pixel (default 2)")
+        ->check(CLI::Range(SmallestScale, LargestScale));
+    return screen;
+}
+
+void RunScreen(Session& session, const ScreenCommand& command, int inputDescriptor) {
     if (session.format != Format::Text) {
-        Fail(session, UsageExit, "screen draws SVG: --json and --tsv do not apply");
+        Fail(session, UsageExit, ScreenFormatMessage());
         return;
     }
-    if (!options.outputPath.empty() && IsSameFile(options.path, options.outputPath)) {
-        Fail(session, UsageExit,
-             Echoed(options.outputPath) + " is the dump itself: not overwritten");
+    if (!command.outputPath.empty() && IsSameFile(command.path, command.outputPath)) {
+        Fail(session, UsageExit, PictureIsDumpMessage(command.outputPath));
         return;
     }
     std::optional<std::vector<std::uint8_t>> dump =
-        LoadDump(session, options.path, inputDescriptor, BadEntryExit);
+        LoadDump(session, command.path, inputDescriptor, BadEntryExit);
     if (!dump) {
         return;
     }
-    std::string picture = ScreensPicture(DecodeAll(*dump), options.scale);
-    if (options.outputPath.empty()) {
+    std::string picture = ScreensPicture(DecodeAll(*dump), command.scale);
+    if (command.outputPath.empty()) {
         session.out.buffer += picture;
         return;
     }
-    if (int error = WritePicture(options.outputPath, picture); error != 0) {
-        Fail(session, InputOutputExit,
-             InputOutputProblem(("write " + Echoed(options.outputPath)).c_str(), error));
+    if (int error = WritePicture(command.outputPath, picture); error != 0) {
+        Fail(session, InputOutputExit, PictureUnwrittenMessage(command.outputPath, error));
     }
 }

@@ -2,15 +2,14 @@
 
 #include "cli/input/blanks.h"
 #include "cli/input/field_names.h"
-#include "cli/output/messages.h"
 #include "codec/size_names.h"
 
 #include <array>
-#include <bit>
 #include <cctype>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <span>
 
 namespace {
 
@@ -34,13 +33,22 @@ std::string_view ViewOf(Shown shown) {
 
 struct Given {
     std::uint32_t set = 0;
-    std::array<Shown, FieldCount> shownBy;
-    std::array<std::size_t, FieldCount> order;
+    std::array<Shown, EntryFields.size()> shownBy;
+    std::array<std::size_t, EntryFields.size()> order;
     std::size_t count = 0;
 };
 
-std::size_t IndexOf(const FieldEntry* field) {
-    return static_cast<std::size_t>(field - FieldTable().data());
+AssignmentProblem Problem(AssignmentFault fault, std::string_view shown,
+                          const FieldLayout* field = nullptr) {
+    AssignmentProblem problem;
+    problem.fault = fault;
+    problem.shown = shown;
+    problem.field = field;
+    return problem;
+}
+
+std::size_t IndexOf(const FieldLayout* field) {
+    return static_cast<std::size_t>(field - EntryFields.data());
 }
 
 // Quotes survive when the words come from a line of input rather than from a shell.
@@ -79,22 +87,6 @@ std::optional<std::int32_t> SizeItemNamed(std::string_view text) {
     return std::nullopt;
 }
 
-std::string SizeChoices() {
-    std::string choices;
-    for (const char* name : SizeNames) {
-        choices += std::string(choices.empty() ? "" : ", ") + "\"" + name + "\"";
-    }
-    return choices;
-}
-
-std::string FieldNames() {
-    std::string names;
-    for (const FieldEntry& field : FieldTable()) {
-        names += std::string(field.name) + ", ";
-    }
-    return names + SizeName;
-}
-
 // Plain decimal digits only: a sign, blanks or a base prefix would let a typo through as a number.
 std::optional<std::int32_t> Number(std::string_view text) {
     std::int32_t number = 0;
@@ -107,12 +99,14 @@ std::optional<std::int32_t> Number(std::string_view text) {
 }
 
 // A field may be set once, whether by its own name or through the size.
-std::optional<std::string> Record(const FieldEntry* field, std::string_view shown, Given& given) {
+std::optional<AssignmentProblem> Record(const FieldLayout* field, std::string_view shown,
+                                        Given& given) {
     std::size_t index = IndexOf(field);
     std::uint32_t bit = std::uint32_t{1} << index;
     if ((given.set & bit) != 0) {
-        return Echoed(shown) + ": " + std::string(field->name) + " is already given by " +
-               Echoed(ViewOf(given.shownBy[index]));
+        AssignmentProblem problem = Problem(AssignmentFault::GivenTwice, shown, field);
+        problem.earlier = ViewOf(given.shownBy[index]);
+        return problem;
     }
     given.set |= bit;
     given.shownBy[index] = {shown.data(), shown.size()};
@@ -120,12 +114,13 @@ std::optional<std::string> Record(const FieldEntry* field, std::string_view show
     return std::nullopt;
 }
 
-std::optional<std::string> Read(const Assignment& assignment, Given& given, OamFields& fields) {
+std::optional<AssignmentProblem> Read(const Assignment& assignment, Given& given,
+                                      OamFields& fields) {
     std::string_view value = Unquoted(assignment.value);
     if (assignment.name == SizeName) {
         std::optional<std::int32_t> item = SizeItemNamed(value);
         if (!item) {
-            return Echoed(assignment.shown) + ": " + SizeName + " takes one of " + SizeChoices();
+            return Problem(AssignmentFault::NoSuchSize, assignment.shown);
         }
         fields.shape = ShapeOfSizeItem(*item);
         fields.sizeCode = *item % SizesPerShape;
@@ -134,28 +129,29 @@ std::optional<std::string> Read(const Assignment& assignment, Given& given, OamF
         }
         return Record(FindField(SizeCodeName), assignment.shown, given);
     }
-    const FieldEntry* field = FindField(assignment.name);
+    const FieldLayout* field = FindField(assignment.name);
     if (!field) {
-        return Echoed(assignment.shown) + ": no field named " + QuotedEcho(assignment.name) +
-               "; the fields are " + FieldNames();
+        AssignmentProblem problem = Problem(AssignmentFault::NoSuchField, assignment.shown);
+        problem.name = assignment.name;
+        return problem;
     }
     std::optional<std::int32_t> number = Number(value);
     if (!number || *number > FieldMaximum(*field)) {
-        return Echoed(assignment.shown) + ": " + std::string(field->name) +
-               " takes a whole number from " + RangeText(*field);
+        return Problem(AssignmentFault::OutOfRange, assignment.shown, field);
     }
     fields.*field->value = *number;
     return Record(field, assignment.shown, given);
 }
 
 // Known only once every word is read, since rotScale may come last.
-std::optional<std::string> CheckFlag(const Given& given, const OamFields& fields) {
+std::optional<AssignmentProblem> CheckFlag(const Given& given, const OamFields& fields) {
     for (std::size_t index : std::span(given.order).first(given.count)) {
-        const FieldEntry& field = FieldTable()[index];
-        if (!FlagSelects(field, fields.rotScale)) {
-            return Echoed(ViewOf(given.shownBy[index])) + ": " + std::string(field.name) + " (" +
-                   RangeText(field) + ") is part of the entry only with " +
-                   std::string(RotScaleName) + "=" + (fields.rotScale != 0 ? "0" : "1");
+        const FieldLayout& field = EntryFields[index];
+        if (!FlagSelects(field.place, fields.rotScale)) {
+            AssignmentProblem problem =
+                Problem(AssignmentFault::NotSelected, ViewOf(given.shownBy[index]), &field);
+            problem.rotScale = fields.rotScale;
+            return problem;
         }
     }
     return std::nullopt;
@@ -220,7 +216,7 @@ bool ReadPlainJob(std::string_view job, OamFields& fields) {
         }
         const auto* equals = static_cast<const char*>(std::memchr(at, '=', end - at));
         // A name with a blank in it is no field's, nor is the size.
-        const FieldEntry* field =
+        const FieldLayout* field =
             equals ? FindField({at, static_cast<std::size_t>(equals - at)}) : nullptr;
         if (!field || equals + 1 == end || !IsDecimalDigit(equals[1])) {
             return false;
@@ -239,7 +235,7 @@ bool ReadPlainJob(std::string_view job, OamFields& fields) {
 
 } // namespace
 
-std::optional<std::string> ReadAssignments(std::string_view job, OamFields& fields) {
+std::optional<AssignmentProblem> ReadAssignments(std::string_view job, OamFields& fields) {
     OamFields plain;
     if (ReadPlainJob(job, plain)) {
         fields = plain;
@@ -250,7 +246,7 @@ std::optional<std::string> ReadAssignments(std::string_view job, OamFields& fiel
     Word word = NextWord(rest);
     while (!word.text.empty()) {
         if (word.equals == std::string_view::npos) {
-            return QuotedEcho(word.text) + ": expected name=value";
+            return Problem(AssignmentFault::NotAnAssignment, word.text);
         }
         // Every following word without "=" is part of the value.
         const char* valueEnd = word.text.data() + word.text.size();

@@ -1,16 +1,33 @@
-// The name=value words of an encode job become the fields of an entry. Everything is checked
-// before anything is encoded, so a bad job gives no entry at all.
+// The name=value words of an encode job become the fields of an entry, or what is wrong with them.
+// Everything is checked before anything is encoded, so a bad job gives no entry at all.
 #pragma once
 
 #include "codec/layout.h"
 
+#include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
-constexpr const char* SizeName = "size";
+enum class AssignmentFault {
+    NotAnAssignment, // a word without "="
+    NoSuchSize,
+    NoSuchField,
+    OutOfRange,  // not a whole number, or past the field's range
+    GivenTwice,  // by its own name or through the size
+    NotSelected, // the rotation/scaling flag leaves the field out of the entry
+};
+
+// What is wrong with a job, in views of the job's own text.
+struct AssignmentProblem {
+    AssignmentFault fault = AssignmentFault::NotAnAssignment;
+    std::string_view shown;             // the assignment as given, or the word without "="
+    std::string_view name;              // NoSuchField: the name as given
+    const FieldLayout* field = nullptr; // OutOfRange, GivenTwice, NotSelected
+    std::string_view earlier;           // GivenTwice: the assignment that gave the field first
+    std::int32_t rotScale = 0;          // NotSelected: the flag as the job sets it
+};
 
 // Fills `fields` from the job's words, separated by blanks; a field not given stays 0. A word
-// without "=" continues the value before it, so size=32 x 16 needs no quotes. Gives the reason,
-// naming the field and its range, when the words are not a valid entry.
-std::optional<std::string> ReadAssignments(std::string_view job, OamFields& fields);
+// without "=" continues the value before it, so size=32 x 16 needs no quotes. Gives the first
+// problem when the words are not a valid entry.
+std::optional<AssignmentProblem> ReadAssignments(std::string_view job, OamFields& fields);

@@ -38,7 +38,7 @@ static_assert(EveryFieldHasItsOwnKey());
 
 } // namespace
 
-const FieldEntry* FindField(std::string_view name) {
+const FieldLayout* FindField(std::string_view name) {
     if (name.empty() || name.size() >= LengthKeys) {
         return nullptr;
     }
@@ -47,7 +47,7 @@ const FieldEntry* FindField(std::string_view name) {
         return nullptr;
     }
     // The same length is known: a plain loop, where a library comparison costs a call.
-    const FieldEntry& field = EntryFields[static_cast<std::size_t>(index)];
+    const FieldLayout& field = EntryFields[static_cast<std::size_t>(index)];
     for (std::size_t i = 0; i < name.size(); ++i) {
         if (name[i] != field.name[i]) {
             return nullptr;
@@ -56,6 +56,6 @@ const FieldEntry* FindField(std::string_view name) {
     return &field;
 }
 
-std::string RangeText(const FieldEntry& field) {
+std::string RangeText(const FieldLayout& field) {
     return "0 to " + std::to_string(FieldMaximum(field));
 }

@@ -2,12 +2,12 @@
 
 #include "cli/input/blanks.h"
 #include "codec/layout.h"
+#include "runtime/hex_digits.h"
 
 #include <vector>
 
 namespace {
 
-constexpr char HexDigits[] = "0123456789ABCDEF";
 constexpr int DigitBits = 4;
 
 } // namespace

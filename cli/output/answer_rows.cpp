@@ -1,7 +1,5 @@
 #include "cli/output/answer_rows.h"
 
-#include "cli/input/field_names.h"
-
 #include <array>
 
 namespace {
@@ -11,6 +9,11 @@ constexpr const char* EntryName = "entry";
 constexpr const char* InputName = "input";
 constexpr const char* ErrorName = "error";
 constexpr const char* GroupHalfwordName = "groupHalfword";
+
+constexpr std::array<const char*, MatrixParameters> ValueNames = {"PAValue", "PBValue", "PCValue",
+                                                                  "PDValue"};
+// 1/256 is 0.00390625: eight places show every 8.8 value exactly.
+constexpr int FixedPointPlaces = 8;
 
 void AddGroupHalfword(Record& record, const EntryAnswer& answer) {
     if (!answer.memoryOrder) {
@@ -23,8 +26,8 @@ void AddGroupHalfword(Record& record, const EntryAnswer& answer) {
 } // namespace
 
 void AddFieldCells(Record& record, const OamFields* fields) {
-    for (const FieldEntry& field : FieldTable()) {
-        if (fields && FlagSelects(field, fields->rotScale)) {
+    for (const FieldLayout& field : EntryFields) {
+        if (fields && FlagSelects(field.place, fields->rotScale)) {
             AddNumber(record, field.name, fields->*field.value);
         } else {
             AddAbsent(record, field.name);
@@ -32,11 +35,20 @@ void AddFieldCells(Record& record, const OamFields* fields) {
     }
 }
 
+void AddMatrixCells(Record& record, const FixedMatrix& matrix) {
+    for (std::size_t i = 0; i < MatrixParameters; ++i) {
+        AddHalfword(record, ParameterNames[i], static_cast<std::uint16_t>(matrix[i]));
+    }
+    for (std::size_t i = 0; i < MatrixParameters; ++i) {
+        AddDecimal(record, ValueNames[i], FromFixedPoint(matrix[i]), FixedPointPlaces);
+    }
+}
+
 void WriteFieldsOnly(std::string& out, Format format, const OamFields& fields) {
-    std::array<NamedNumber, FieldCount> cells;
+    std::array<NamedNumber, EntryFields.size()> cells;
     std::size_t count = 0;
-    for (const FieldEntry& field : FieldTable()) {
-        if (FlagSelects(field, fields.rotScale)) {
+    for (const FieldLayout& field : EntryFields) {
+        if (FlagSelects(field.place, fields.rotScale)) {
             cells[count++] = {field.name, fields.*field.value};
         }
     }

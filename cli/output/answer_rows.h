@@ -1,9 +1,13 @@
-// The records of decode and encode: the entry and its fields, the same columns for every job of a
-// run, whether it went through or not.
+// The cells of the answers: an entry's fields, a rotation/scaling matrix, and the rows of decode
+// and encode, the same columns for every job of a run, whether it went through or not.
 #pragma once
 
+#include "cli/output/formats.h"
 #include "cli/output/record.h"
+#include "codec/affine.h"
 #include "codec/layout.h"
+
+#include <array>
 
 #include <cstdint>
 #include <optional>
@@ -12,6 +16,13 @@
 // The sixteen fields, each absent where the rotation/scaling flag does not select it, all absent
 // without fields.
 void AddFieldCells(Record& record, const OamFields* fields);
+
+inline constexpr std::array<const char*, MatrixParameters> ParameterNames = {"PA", "PB", "PC",
+                                                                             "PD"};
+
+// PA to PD as four hexadecimal digits each, then each as a signed 8.8 number (PAValue=1.0 for
+// 0100), the same for a dump's groups and for affine.
+void AddMatrixCells(Record& record, const FixedMatrix& matrix);
 
 struct EntryAnswer {
     std::int64_t line = 0;

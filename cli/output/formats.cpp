@@ -1,6 +1,7 @@
-#include "cli/output/record.h"
+#include "cli/output/formats.h"
 
 #include "cli/output/json_string.h"
+#include "runtime/hex_digits.h"
 
 #include <algorithm>
 #include <charconv>
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr char HexDigits[] = "0123456789ABCDEF";
 constexpr std::size_t NumberChars = 32;
 constexpr std::string_view RealFor0Places = ".0";
 // The room a cell takes besides its name and its text: quotes, separators and any number.
@@ -108,12 +108,6 @@ char* PutValue(char* at, Format format, const Cell& cell) {
     return at;
 }
 
-Cell& Added(Record& record, std::string_view name, CellKind kind) {
-    Cell& cell = record.cells[record.count++];
-    cell = Cell{name, kind, false, 0, 0, {}, {}};
-    return cell;
-}
-
 // The names are the program's own, which need no escapes.
 char* PutCellName(char* at, bool json, bool first, std::string_view name) {
     if (!first) {
@@ -164,48 +158,6 @@ std::size_t Room(const Record& record) {
 }
 
 } // namespace
-
-void AddNumber(Record& record, std::string_view name, std::int64_t number) {
-    Added(record, name, CellKind::Number).number = number;
-}
-
-void AddWord(Record& record, std::string_view name, std::string_view word) {
-    Added(record, name, CellKind::Word).text = word;
-}
-
-void AddQuoted(Record& record, std::string_view name, std::string_view text) {
-    Added(record, name, CellKind::Quoted).text = text;
-}
-
-void AddDecimal(Record& record, std::string_view name, double real, int places) {
-    Cell& cell = Added(record, name, CellKind::Decimal);
-    cell.real = real;
-    cell.number = places;
-}
-
-void AddNumberText(Record& record, std::string_view name, std::string_view digits) {
-    Added(record, name, CellKind::NumberText).text = digits;
-}
-
-void AddNull(Record& record, std::string_view name) {
-    Added(record, name, CellKind::Null);
-}
-
-void AddNumbers(Record& record, std::string_view name, std::span<const std::int32_t> numbers) {
-    Added(record, name, CellKind::Numbers).numbers = numbers;
-}
-
-void AddHalfword(Record& record, std::string_view name, std::uint16_t halfword) {
-    Added(record, name, CellKind::Halfword).number = halfword;
-}
-
-void AddAbsent(Record& record, std::string_view name) {
-    Added(record, name, CellKind::Absent);
-}
-
-void MarkTableOnly(Record& record) {
-    record.cells[record.count - 1].tableOnly = true;
-}
 
 // Room is made once and written through one pointer: this runs for every answer.
 void WriteRecord(std::string& out, Format format, const Record& record) {

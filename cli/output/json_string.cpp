@@ -1,11 +1,12 @@
 #include "cli/output/json_string.h"
 
+#include "runtime/hex_digits.h"
+
 #include <cstdint>
 #include <cstring>
 
 namespace {
 
-constexpr char HexDigits[] = "0123456789ABCDEF";
 constexpr std::string_view ReplacementCharacter = "\xEF\xBF\xBD";
 constexpr unsigned char FirstNonAscii = 0x80;
 constexpr unsigned char FirstControl = 0x20;

@@ -1,16 +1,11 @@
-// One answer as named values, written in the chosen format: name=value pairs, a JSON object, or a
-// tab-separated row under a header row. Every record of a kind has the same cells in the same
-// order; a cell without a value is left out of a pair list or an object and left empty in a row,
-// so the columns of a table never move.
+// One answer as named values, whatever format writes it. Every record of a kind has the same cells
+// in the same order; a cell without a value is kept, so the columns of a table never move.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <span>
-#include <string>
 #include <string_view>
-
-enum class Format { Text, Json, Table };
 
 enum class CellKind {
     Absent,
@@ -54,20 +49,3 @@ void AddAbsent(Record& record, std::string_view name);
 
 // The cell added last is a column of the table only.
 void MarkTableOnly(Record& record);
-
-void WriteRecord(std::string& out, Format format, const Record& record);
-
-struct NamedNumber {
-    std::string_view name;
-    std::int64_t number;
-};
-
-// Pairs or a JSON object of these numbers alone, as WriteRecord writes a record of them: the
-// answer to nearly every decode job, written straight.
-void WriteNumbers(std::string& out, Format format, std::span<const NamedNumber> cells);
-
-// The names of the record's cells, tab-separated, for the first line of a table.
-void WriteHeader(std::string& out, const Record& record);
-
-// The shortest text of `real` to `places` decimals that keeps one digit after the point.
-void AppendDecimal(std::string& out, double real, int places);

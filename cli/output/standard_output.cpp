@@ -3,8 +3,6 @@
 #include "cli/exit_codes.h"
 #include "cli/input/descriptors.h"
 
-#include <cstring>
-
 namespace {
 
 int WriteAll(int descriptor, std::string_view bytes) {
@@ -46,8 +44,4 @@ void ReportError(int descriptor, std::string_view message) {
     line += message;
     line += '\n';
     WriteAll(descriptor, line);
-}
-
-std::string InputOutputProblem(const char* what, int error) {
-    return std::string("cannot ") + what + ": " + std::strerror(error);
 }

@@ -25,6 +25,3 @@ void EndRecord(Output& output);
 // "oamcalc-cli: " and the message on its own line, written at once, as nothing may be lost if
 // the run ends next. A failure to write an error has nowhere to be reported, and is not.
 void ReportError(int descriptor, std::string_view message);
-
-// "cannot write standard output: No space left on device".
-std::string InputOutputProblem(const char* what, int error);
