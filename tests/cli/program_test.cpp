@@ -2,110 +2,19 @@
 // the exit code a shell sees, a full disk, a closed descriptor, a reader that went away, a
 // directory for input, a reader that waits for each answer, and memory that must not grow with
 // one line's length. What arguments and input print is in cases/, for every tree.
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
+#include "tests/cli/run_program.h"
 
 #include <array>
-#include <csignal>
-#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <poll.h>
-#include <sstream>
-#include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
 
 namespace {
-
-constexpr int Closed = -1;
-constexpr int Captured = -2;
 
 constexpr const char* EntryFields =
     "shape=1 colorsPalettes=1 mosaic=1 mode=1 objDisable=0 rotScale=0 yCoordinate=100 sizeCode=2 "
     "vFlip=0 hFlip=1 xCoordinate=300 paletteNumber=5 priority=2 tileNumber=513\n";
-
-struct Finished {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-    long peakKilobytes = 0;
-};
-
-struct Started {
-    pid_t child = -1;
-    std::FILE* out = nullptr; // when captured
-    std::FILE* err = nullptr;
-};
-
-std::string ReadBack(std::FILE* file) {
-    std::string text;
-    std::rewind(file);
-    for (int c; (c = std::fgetc(file)) != EOF;) {
-        text += static_cast<char>(c);
-    }
-    std::fclose(file);
-    return text;
-}
-
-// The program with the given descriptors as its standard input and output (Closed: none;
-// Captured: a file read back at the end); standard error is kept. `ignoreBrokenPipe` sets SIGPIPE
-// to be ignored, as some shells and servers start programs.
-Started Start(std::vector<std::string> args, int in, int out, bool ignoreBrokenPipe = false) {
-    Started started{-1, out == Captured ? std::tmpfile() : nullptr, std::tmpfile()};
-    started.child = fork();
-    if (started.child == 0) {
-        std::signal(SIGPIPE, ignoreBrokenPipe ? SIG_IGN : SIG_DFL);
-        in == Closed ? close(0) : dup2(in, 0);
-        out == Closed ? close(1) : dup2(started.out ? fileno(started.out) : out, 1);
-        dup2(fileno(started.err), 2);
-        std::vector<char*> argv{const_cast<char*>(OAMCALC_CLI_PROGRAM)};
-        for (std::string& arg : args) {
-            argv.push_back(arg.data());
-        }
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    return started;
-}
-
-Finished Wait(const Started& started) {
-    int status = 0;
-    rusage usage{};
-    wait4(started.child, &status, 0, &usage);
-    Finished finished;
-    finished.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    finished.peakKilobytes = usage.ru_maxrss;
-    finished.out = started.out ? ReadBack(started.out) : "";
-    finished.err = ReadBack(started.err);
-    return finished;
-}
-
-Finished RunProgram(std::vector<std::string> args, int in, int out = Captured,
-                    bool ignoreBrokenPipe = false) {
-    return Wait(Start(std::move(args), in, out, ignoreBrokenPipe));
-}
-
-// A descriptor reading `head`, then `length` bytes of 'x', then `tail`, written a chunk at a time:
-// the child starts as a copy of this process, and its peak memory must be its own.
-int InputFile(const std::string& head, std::size_t length = 0, const std::string& tail = "") {
-    std::FILE* file = std::tmpfile();
-    std::fwrite(head.data(), 1, head.size(), file);
-    std::string chunk(1024 * 1024, 'x');
-    for (std::size_t written = 0; written < length; written += chunk.size()) {
-        std::fwrite(chunk.data(), 1, std::min(chunk.size(), length - written), file);
-    }
-    std::fputs(tail.c_str(), file);
-    std::fflush(file);
-    int descriptor = dup(fileno(file));
-    std::fclose(file);
-    lseek(descriptor, 0, SEEK_SET);
-    return descriptor;
-}
 
 std::string Lines(std::size_t count) {
     std::string lines;
@@ -221,17 +130,6 @@ TEST(ExitCodes, ACommandLineMistakeIsOneShortLine) {
     EXPECT_EQ(run.exitCode, 64);
     EXPECT_EQ(run.err, "oamcalc-cli: unexpected argument \"--bogus\\x1B[31m\" and 59999 more; run "
                        "with --help for more information\n");
-}
-
-// Each line of the text, parsed by a real JSON parser.
-std::vector<nlohmann::json> JsonLines(const std::string& text) {
-    std::vector<nlohmann::json> values;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        values.push_back(nlohmann::json::parse(line, nullptr, false));
-        EXPECT_FALSE(values.back().is_discarded()) << line;
-    }
-    return values;
 }
 
 // What a script gets back with a JSON parser: the input as it was read, cut to 40 bytes between

@@ -1,7 +1,7 @@
 // What only the Qt layer can show: the window as drawn against its committed description (its
 // texts, items and enabling the behaviour suite compares through the layer, which reads them from
-// these widgets), every label's whole text in the chosen font, and the loop asleep while nothing
-// happens.
+// these widgets), every label's whole text and every list's items in the chosen font, and the loop
+// asleep while nothing happens.
 #include "runtime/qt/layer.h"
 #include "tests/behaviour/layer_under_test.h"
 #include "tests/support/fresh_window.h"
@@ -9,11 +9,13 @@
 #include "ui/event_loop.h"
 
 #include <QAbstractEventDispatcher>
+#include <QComboBox>
 #include <QDir>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QScreen>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -109,6 +111,36 @@ TEST(QtWindow, EveryLabelShowsItsWholeTextAndNoControlsOverlap) {
                 << ControlHolding(a) << " overlaps " << ControlHolding(b);
         }
     }
+    StopControls();
+}
+
+// A list's text is drawn in the room its arrow leaves, a pixel in from each side; every item,
+// the longest first among them, fits there in the list's own font, Liberation Sans at 11 pixels.
+TEST(QtWindow, EveryListShowsItsLongestItemWhole) {
+    constexpr int FontPixels = 11;
+    constexpr int TextMargins = 2;
+    OpenFreshWindow();
+    int lists = 0;
+    for (ControlId id = FirstControl; id <= LastControl; ++id) {
+        const auto* list = qobject_cast<const QComboBox*>(ControlWidget(id));
+        if (!list) {
+            continue;
+        }
+        ++lists;
+        EXPECT_EQ(QFontInfo(list->font()).family(), "Liberation Sans");
+        EXPECT_EQ(QFontInfo(list->font()).pixelSize(), FontPixels);
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.frame = list->hasFrame();
+        const QRect room = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                         QStyle::SC_ComboBoxEditField, list);
+        const QFontMetrics metrics(list->font());
+        for (int item = 0; item < list->count(); ++item) {
+            EXPECT_LE(metrics.horizontalAdvance(list->itemText(item)), room.width() - TextMargins)
+                << list->itemText(item).toStdString() << " in list " << id;
+        }
+    }
+    EXPECT_GT(lists, 0);
     StopControls();
 }
 
