@@ -3,12 +3,11 @@
 #include "cli/commands/dump_command.h"
 #include "cli/exit_codes.h"
 #include "cli/input/dump_file.h"
+#include "cli/output/file_replace.h"
 #include "cli/output/messages.h"
 
 #include <CLI/CLI.hpp>
 
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <vector>
@@ -29,24 +28,6 @@ screen.)";
 
 constexpr const char* ScreenExitCodes =
     " Exit codes as for dump: 1 a file that is not a dump, 74 a failed read or write.";
-
-// The whole picture in one write; a file left behind half written is removed, so a failed run
-// never leaves a picture that looks whole.
-int WritePicture(const std::string& path, const std::string& picture) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        return errno;
-    }
-    bool written = std::fwrite(picture.data(), 1, picture.size(), file) == picture.size();
-    int error = written ? 0 : (errno != 0 ? errno : EIO);
-    if (std::fclose(file) != 0 && error == 0) {
-        error = errno;
-    }
-    if (error != 0) {
-        std::remove(path.c_str());
-    }
-    return error;
-}
 
 // Drawing a dump over itself would lose the dump: the two names may differ and still be one file.
 bool IsSameFile(const std::string& dump, const std::string& picture) {
@@ -93,7 +74,7 @@ void RunScreen(Session& session, const ScreenCommand& command, int inputDescript
         session.out.buffer += picture;
         return;
     }
-    if (int error = WritePicture(command.outputPath, picture); error != 0) {
+    if (int error = ReplaceFile(command.outputPath, picture); error != 0) {
         Fail(session, InputOutputExit, PictureUnwrittenMessage(command.outputPath, error));
     }
 }

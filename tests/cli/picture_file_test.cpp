@@ -1,0 +1,204 @@
+// Where `screen -o` writes, as real file systems show it: a full disk keeps the old picture, a
+// device and a FIFO are written where they are and never removed, a replaced file keeps its mode.
+// Mounting a small file system and making a device node need root; elsewhere those tests are
+// skipped, saying so.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <set>
+#include <string>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* Dump = OAMCALC_CLI_CASES "/dumps/oam.bin";
+
+struct Finished {
+    int exitCode = -1;
+    std::string err;
+};
+
+std::string Contents(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// The program run in `folder`, its standard output going to `out`.
+Finished RunIn(const fs::path& folder, std::vector<std::string> args,
+               const fs::path& out = "/dev/null") {
+    fs::path err = folder.parent_path() / (folder.filename().string() + ".err");
+    pid_t child = fork();
+    if (child == 0) {
+        int outDescriptor = open(out.c_str(), O_WRONLY);
+        int errDescriptor = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (chdir(folder.c_str()) != 0 || outDescriptor < 0 || errDescriptor < 0) {
+            _exit(127);
+        }
+        dup2(outDescriptor, 1);
+        dup2(errDescriptor, 2);
+        std::vector<char*> argv{const_cast<char*>(OAMCALC_CLI_PROGRAM)};
+        for (std::string& arg : args) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    Finished finished{WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
+                      Contents(err)};
+    fs::remove(err);
+    return finished;
+}
+
+std::set<std::string> Names(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+mode_t ModeOf(const fs::path& path) {
+    struct stat status {};
+    lstat(path.c_str(), &status);
+    return status.st_mode;
+}
+
+// A fresh folder for each test, removed after it.
+class PictureFile : public testing::Test {
+  protected:
+    void SetUp() override {
+        std::string name = (fs::temp_directory_path() / "oamcalc-picture-XXXXXX").string();
+        ASSERT_NE(mkdtemp(name.data()), nullptr);
+        folder = name;
+        fs::path picture = folder / "reference.svg";
+        std::ofstream{picture};
+        ASSERT_EQ(RunIn(folder, {"screen", "--scale", "8", Dump}, picture).exitCode, 0);
+        reference = Contents(picture);
+        fs::remove(picture);
+    }
+    void TearDown() override {
+        if (mounted) {
+            umount(folder.c_str());
+        }
+        fs::remove_all(folder);
+    }
+
+    fs::path folder;
+    std::string reference; // the picture, as standard output gets it
+    bool mounted = false;
+};
+
+#define SKIP_UNLESS_ROOT(what)                                                                     \
+    if (geteuid() != 0) {                                                                          \
+        GTEST_SKIP() << what << " needs root; this run is not root";                               \
+    }
+
+TEST_F(PictureFile, AFullDiskKeepsTheOldPicture) {
+    SKIP_UNLESS_ROOT("mounting a small tmpfs");
+    if (mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    }
+    mounted = true;
+    const std::string old = "<svg>the old picture</svg>\n";
+    std::ofstream(folder / "pic.svg") << old;
+    fs::permissions(folder / "pic.svg", fs::perms(0640));
+    {
+        std::ofstream filler(folder / "filler");
+        for (int i = 0; i < 1024 && filler; ++i) {
+            filler << std::string(1024, 'x') << std::flush;
+        }
+    }
+    Finished full = RunIn(folder, {"screen", "--scale", "8", "-o", "pic.svg", Dump});
+    EXPECT_EQ(full.exitCode, 74);
+    EXPECT_EQ(full.err, "oamcalc-cli: cannot write pic.svg: No space left on device\n");
+    EXPECT_EQ(Contents(folder / "pic.svg"), old);
+    EXPECT_EQ(Names(folder), (std::set<std::string>{"filler", "pic.svg"})) << "a file left behind";
+
+    // With room again, the picture is whole and the file keeps its mode.
+    fs::remove(folder / "filler");
+    EXPECT_EQ(RunIn(folder, {"screen", "--scale", "8", "-o", "pic.svg", Dump}).exitCode, 0);
+    EXPECT_EQ(Contents(folder / "pic.svg"), reference);
+    EXPECT_EQ(ModeOf(folder / "pic.svg") & 07777, 0640u);
+}
+
+TEST_F(PictureFile, ADeviceIsWrittenWhereItIsAndNeverRemoved) {
+    SKIP_UNLESS_ROOT("making a device node");
+    const dev_t full = makedev(1, 7); // a copy of /dev/full
+    ASSERT_EQ(mknod((folder / "full").c_str(), S_IFCHR | 0666, full), 0) << std::strerror(errno);
+    Finished run = RunIn(folder, {"screen", "-o", "full", Dump});
+    EXPECT_EQ(run.exitCode, 74);
+    EXPECT_EQ(run.err, "oamcalc-cli: cannot write full: No space left on device\n");
+    struct stat status {};
+    ASSERT_EQ(lstat((folder / "full").c_str(), &status), 0) << "the device node was removed";
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+    EXPECT_EQ(status.st_rdev, full);
+    EXPECT_EQ(Names(folder), std::set<std::string>{"full"});
+}
+
+// A named FIFO, and standard output by its name when it is a pipe: the reader gets the whole
+// picture and the FIFO stays.
+TEST_F(PictureFile, AFifoReceivesTheWholePicture) {
+    const struct {
+        const char* target;
+        bool throughStandardOutput;
+    } rows[] = {{"pipe", false}, {"/dev/stdout", true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.target);
+        fs::path fifo = folder / "pipe";
+        ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+        std::future<std::string> read =
+            std::async(std::launch::async, [&] { return Contents(fifo); });
+        Finished run = RunIn(folder, {"screen", "--scale", "8", "-o", row.target, Dump},
+                             row.throughStandardOutput ? fifo : fs::path("/dev/null"));
+        // A reader still waiting for a writer, when the program never opened the FIFO, sees the
+        // end at once.
+        close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(read.get(), reference);
+        EXPECT_TRUE(S_ISFIFO(ModeOf(fifo)));
+        fs::remove(fifo);
+    }
+}
+
+// An existing file keeps its permission bits; a new one gets read and write for all, less the
+// umask, as any file the program's user makes.
+TEST_F(PictureFile, AReplacedFileKeepsItsMode) {
+    const struct {
+        mode_t existing; // 0: no file yet
+        mode_t mask;
+        mode_t expected;
+    } rows[] = {{0640, 022, 0640}, {0604, 077, 0604}, {0755, 0, 0755},
+                {0, 022, 0644},    {0, 027, 0640},    {0, 002, 0664}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << std::oct << row.existing << " " << row.mask);
+        fs::path picture = folder / "pic.svg";
+        if (row.existing != 0) {
+            std::ofstream{picture} << "old";
+            ASSERT_EQ(chmod(picture.c_str(), row.existing), 0);
+        }
+        mode_t mask = umask(row.mask);
+        Finished run = RunIn(folder, {"screen", "--scale", "8", "-o", "pic.svg", Dump});
+        umask(mask);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(ModeOf(picture) & 07777, row.expected);
+        EXPECT_EQ(Contents(picture), reference);
+        fs::remove(picture);
+    }
+}
+
+} // namespace
