@@ -3,7 +3,7 @@
 // parameters so the whole program can run in a test.
 #pragma once
 
-#include "cli/input/descriptors.h"
+#include "cli/streams/descriptors.h"
 
 struct Descriptors {
     int input = StandardInput;

@@ -5,7 +5,7 @@
 
 #include "cli/output/formats.h"
 #include "cli/output/record.h"
-#include "cli/output/standard_output.h"
+#include "cli/streams/standard_output.h"
 
 #include <string_view>
 

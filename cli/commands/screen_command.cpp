@@ -3,8 +3,8 @@
 #include "cli/commands/dump_command.h"
 #include "cli/exit_codes.h"
 #include "cli/input/dump_file.h"
-#include "cli/output/file_replace.h"
 #include "cli/output/messages.h"
+#include "cli/streams/file_replace.h"
 
 #include <CLI/CLI.hpp>
 

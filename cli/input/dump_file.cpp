@@ -1,6 +1,6 @@
 #include "cli/input/dump_file.h"
 
-#include "cli/input/descriptors.h"
+#include "cli/streams/descriptors.h"
 #include "codec/bit_fields.h"
 #include "codec/memory_layout.h"
 

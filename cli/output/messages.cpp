@@ -2,9 +2,9 @@
 
 #include "cli/input/blanks.h"
 #include "cli/input/field_names.h"
-#include "cli/input/line_reader.h"
 #include "cli/output/answer_rows.h"
 #include "cli/output/formats.h"
+#include "cli/streams/line_reader.h"
 #include "codec/memory_layout.h"
 #include "codec/size_names.h"
 #include "runtime/hex_digits.h"

@@ -3,7 +3,7 @@
 // to its end without being kept.
 #pragma once
 
-#include "cli/output/standard_output.h"
+#include "cli/streams/standard_output.h"
 
 #include <cstdint>
 #include <string_view>

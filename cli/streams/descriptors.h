@@ -19,7 +19,7 @@ struct Transfer {
 // interrupted by a signal is repeated, not reported.
 Transfer ReadSome(int descriptor, char* buffer, std::size_t size);
 
-// Some of the bytes; WriteAll in output/standard_output.cpp repeats until all are written.
+// Some of the bytes; WriteAll in standard_output.cpp repeats until all are written.
 Transfer WriteSome(int descriptor, const char* bytes, std::size_t size);
 
 bool IsTerminal(int descriptor);

@@ -1,4 +1,4 @@
-#include "cli/output/file_replace.h"
+#include "cli/streams/file_replace.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,6 +1,6 @@
-#include "cli/input/line_reader.h"
+#include "cli/streams/line_reader.h"
 
-#include "cli/input/descriptors.h"
+#include "cli/streams/descriptors.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "cli/output/standard_output.h"
+#include "cli/streams/standard_output.h"
 
 #include "cli/exit_codes.h"
-#include "cli/input/descriptors.h"
+#include "cli/streams/descriptors.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "cli/input/descriptors.h"
+#include "cli/streams/descriptors.h"
 
 #include <cerrno>
 #include <fcntl.h>
