@@ -150,9 +150,10 @@ bench: bench-build web-bench-build
 	cmake --build build/$(ARCH) -j $(JOBS) --target windows_bench
 	@scripts/bench $(ARCH)
 
-# Each fuzzer for FUZZ_SECONDS, growing its corpus in the build tree from the committed seeds.
+# Each fuzzer for FUZZ_SECONDS, growing its corpus in the build tree from the committed seeds;
+# every fuzzer has its seeds in tests/fuzz/corpus/NAME, so that folder lists them.
 fuzz: fuzz-build
-	for fuzzer in decoder; do \
+	for fuzzer in $(notdir $(wildcard tests/fuzz/corpus/*)); do \
 		build/fuzz/tests/fuzz/$$fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 			-print_final_stats=1 -artifact_prefix=build/fuzz/$$fuzzer- \
 			build/fuzz/tests/fuzz/$${fuzzer}_corpus tests/fuzz/corpus/$$fuzzer || exit 1; \

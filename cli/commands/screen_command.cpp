@@ -2,12 +2,15 @@
 
 #include "cli/commands/dump_command.h"
 #include "cli/exit_codes.h"
+#include "cli/input/blanks.h"
 #include "cli/input/dump_file.h"
 #include "cli/output/messages.h"
 #include "cli/streams/file_replace.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <optional>
 #include <vector>
@@ -28,6 +31,23 @@ screen.)";
 
 constexpr const char* ScreenExitCodes =
     " Exit codes as for dump: 1 a file that is not a dump, 74 a failed read or write.";
+
+// --scale as plain decimal digits between blanks, as every other number the program reads: the
+// parser's own reading would take "010" as octal 8 and "0x8" as 8. The text becomes the number's
+// own digits for the parser to convert.
+std::string ReadScreenScale(std::string& text) {
+    std::string_view digits = Trimmed(text);
+    std::int32_t scale = 0;
+    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), scale);
+    bool decimal = !digits.empty() && std::all_of(digits.begin(), digits.end(),
+                                                  [](char c) { return c >= '0' && c <= '9'; });
+    if (!decimal || error != std::errc{} || end != digits.data() + digits.size() ||
+        scale < SmallestScale || scale > LargestScale) {
+        return ScreenScaleMessage(text);
+    }
+    text = std::to_string(scale);
+    return "";
+}
 
 // Drawing a dump over itself would lose the dump: the two names may differ and still be one file.
 bool IsSameFile(const std::string& dump, const std::string& picture) {
@@ -51,7 +71,9 @@ CLI::App* AddScreenCommand(CLI::App& program, ScreenCommand& command) {
     screen->add_option("DUMP", command.path, "The dump; - or none for standard input");
     screen->add_option("-o,--output", command.outputPath, "Write FILE.svg, not standard output");
     screen->add_option("--scale", command.scale, "Output pixels per screen pixel (default 2)")
-        ->check(CLI::Range(SmallestScale, LargestScale));
+        ->transform(CLI::Validator(ReadScreenScale, "INT in [" + std::to_string(SmallestScale) +
+                                                        " - " + std::to_string(LargestScale) +
+                                                        "]"));
     return screen;
 }
 
@@ -74,7 +96,7 @@ void RunScreen(Session& session, const ScreenCommand& command, int inputDescript
         session.out.buffer += picture;
         return;
     }
-    if (int error = ReplaceFile(command.outputPath, picture); error != 0) {
+    if (int error = WriteWholeFile(command.outputPath, picture); error != 0) {
         Fail(session, InputOutputExit, PictureUnwrittenMessage(command.outputPath, error));
     }
 }

@@ -201,6 +201,8 @@ bool IsDecimalDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+} // namespace
+
 // The common job, every word a field's name, "=" and a number in its range, read with one search
 // for each "=" and one pass over the digits: this runs for every job. Any other job, and any job
 // with a problem, is left to the exact reading below, which gives the same fields for such a job.
@@ -233,14 +235,7 @@ bool ReadPlainJob(std::string_view job, OamFields& fields) {
     }
 }
 
-} // namespace
-
-std::optional<AssignmentProblem> ReadAssignments(std::string_view job, OamFields& fields) {
-    OamFields plain;
-    if (ReadPlainJob(job, plain)) {
-        fields = plain;
-        return std::nullopt;
-    }
+std::optional<AssignmentProblem> ReadEveryWord(std::string_view job, OamFields& fields) {
     Given given;
     std::string_view rest = job;
     Word word = NextWord(rest);
@@ -264,4 +259,13 @@ std::optional<AssignmentProblem> ReadAssignments(std::string_view job, OamFields
         word = next;
     }
     return CheckFlag(given, fields);
+}
+
+std::optional<AssignmentProblem> ReadAssignments(std::string_view job, OamFields& fields) {
+    OamFields plain;
+    if (ReadPlainJob(job, plain)) {
+        fields = plain;
+        return std::nullopt;
+    }
+    return ReadEveryWord(job, fields);
 }

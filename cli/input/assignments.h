@@ -31,3 +31,10 @@ struct AssignmentProblem {
 // without "=" continues the value before it, so size=32 x 16 needs no quotes. Gives the first
 // problem when the words are not a valid entry.
 std::optional<AssignmentProblem> ReadAssignments(std::string_view job, OamFields& fields);
+
+// The two readings behind it, each for a fuzzer to hold against the other. The fast one takes
+// only the common job, every word a field's name, "=" and a number in range, and gives false for
+// any other job, leaving it to the exact one, which reads every job and gives the problem of a bad
+// one.
+bool ReadPlainJob(std::string_view job, OamFields& fields);
+std::optional<AssignmentProblem> ReadEveryWord(std::string_view job, OamFields& fields);

@@ -4,6 +4,7 @@
 #include "cli/input/field_names.h"
 #include "cli/output/answer_rows.h"
 #include "cli/output/formats.h"
+#include "cli/screen_picture.h"
 #include "cli/streams/line_reader.h"
 #include "codec/memory_layout.h"
 #include "codec/size_names.h"
@@ -171,6 +172,11 @@ std::string DumpFileMessage(const std::string& path, const DumpFile& file) {
 
 std::string ScreenFormatMessage() {
     return "screen draws SVG: --json and --tsv do not apply";
+}
+
+std::string ScreenScaleMessage(std::string_view given) {
+    return "Value " + std::string(given) + " not in range " + std::to_string(SmallestScale) +
+           " to " + std::to_string(LargestScale);
 }
 
 std::string PictureIsDumpMessage(const std::string& picturePath) {

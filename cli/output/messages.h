@@ -42,6 +42,7 @@ std::string OnLine(std::int64_t line, std::string_view message);
 std::string ShownDumpPath(const std::string& path);
 std::string DumpFileMessage(const std::string& path, const DumpFile& file);
 std::string ScreenFormatMessage();
+std::string ScreenScaleMessage(std::string_view given);
 std::string PictureIsDumpMessage(const std::string& picturePath);
 std::string PictureUnwrittenMessage(const std::string& picturePath, int error);
 std::string BothStandardInputMessage();

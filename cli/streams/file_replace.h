@@ -10,4 +10,4 @@
 #include <string_view>
 
 // 0, or the error number (errno) of the step that failed.
-int ReplaceFile(const std::string& path, std::string_view bytes);
+int WriteWholeFile(const std::string& path, std::string_view bytes);

@@ -82,15 +82,21 @@ void FlushFolder(const std::string& folder) {
 
 } // namespace
 
-int ReplaceFile(const std::string& path, std::string_view bytes) {
+int WriteWholeFile(const std::string& path, std::string_view bytes) {
     struct stat old {};
     bool exists = stat(path.c_str(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) {
         return WriteDirectly(path, bytes);
     }
-    // Through a link, the file it names is replaced and the link kept.
+    // Through a link (/dev/stdout among them, when standard output is a file), the file it names
+    // is replaced and the link kept. A link that names nothing is left alone, not replaced.
     std::string target = path;
-    if (char* resolved = exists ? realpath(path.c_str(), nullptr) : nullptr) {
+    struct stat link {};
+    if (lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        char* resolved = realpath(path.c_str(), nullptr);
+        if (!resolved) {
+            return errno;
+        }
         target = resolved;
         std::free(resolved);
     }

@@ -94,10 +94,16 @@ int FillTemporary(const std::wstring& temporary, std::string_view bytes) {
 
 } // namespace
 
-int ReplaceFile(const std::string& path, std::string_view bytes) {
+int WriteWholeFile(const std::string& path, std::string_view bytes) {
     std::wstring target = Wide(path);
     if (IsDevice(target)) {
         return WriteDirectly(target, bytes);
+    }
+    // Windows will not rename over a read-only file; asked first, so that nothing is written, and
+    // so that every system that runs the program refuses it alike.
+    DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return EACCES;
     }
     std::wstring folder = std::filesystem::path(target).parent_path().wstring();
     wchar_t temporary[MAX_PATH];

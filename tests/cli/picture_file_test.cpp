@@ -23,7 +23,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* Dump = OAMCALC_CLI_CASES "/dumps/oam.bin";
+// Both engines, every entry a visible 8 x 8 box: a picture of many pages, larger than any
+// space a truncated old picture would free.
+constexpr std::size_t LargestDumpBytes = 2048;
 
 struct Finished {
     int exitCode = -1;
@@ -85,9 +87,11 @@ class PictureFile : public testing::Test {
         std::string name = (fs::temp_directory_path() / "oamcalc-picture-XXXXXX").string();
         ASSERT_NE(mkdtemp(name.data()), nullptr);
         folder = name;
+        dump = folder.string() + ".bin";
+        std::ofstream(dump, std::ios::binary) << std::string(LargestDumpBytes, '\0');
         fs::path picture = folder / "reference.svg";
         std::ofstream{picture};
-        ASSERT_EQ(RunIn(folder, {"screen", "--scale", "8", Dump}, picture).exitCode, 0);
+        ASSERT_EQ(RunIn(folder, {"screen", "--scale", "8", dump}, picture).exitCode, 0);
         reference = Contents(picture);
         fs::remove(picture);
     }
@@ -96,9 +100,11 @@ class PictureFile : public testing::Test {
             umount(folder.c_str());
         }
         fs::remove_all(folder);
+        fs::remove(dump);
     }
 
     fs::path folder;
+    std::string dump;      // beside the folder, outside any file system mounted on it
     std::string reference; // the picture, as standard output gets it
     bool mounted = false;
 };
@@ -110,7 +116,7 @@ class PictureFile : public testing::Test {
 
 TEST_F(PictureFile, AFullDiskKeepsTheOldPicture) {
     SKIP_UNLESS_ROOT("mounting a small tmpfs");
-    if (mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0) {
+    if (mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=256k") != 0) {
         GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
     }
     mounted = true;
@@ -119,19 +125,19 @@ TEST_F(PictureFile, AFullDiskKeepsTheOldPicture) {
     fs::permissions(folder / "pic.svg", fs::perms(0640));
     {
         std::ofstream filler(folder / "filler");
-        for (int i = 0; i < 1024 && filler; ++i) {
+        for (int i = 0; i < 256 && filler; ++i) {
             filler << std::string(1024, 'x') << std::flush;
         }
     }
-    Finished full = RunIn(folder, {"screen", "--scale", "8", "-o", "pic.svg", Dump});
+    Finished full = RunIn(folder, {"screen", "--scale", "8", "-o", "pic.svg", dump});
     EXPECT_EQ(full.exitCode, 74);
     EXPECT_EQ(full.err, "oamcalc-cli: cannot write pic.svg: No space left on device\n");
     EXPECT_EQ(Contents(folder / "pic.svg"), old);
-    EXPECT_EQ(Names(folder), (std::set<std::string>{"filler", "pic.svg"})) << "a file left behind";
+    EXPECT_EQ(Names(folder), (std::set<std::string>{"filler", "pic.svg"})) << "the folder changed";
 
     // With room again, the picture is whole and the file keeps its mode.
     fs::remove(folder / "filler");
-    EXPECT_EQ(RunIn(folder, {"screen", "--scale", "8", "-o", "pic.svg", Dump}).exitCode, 0);
+    EXPECT_EQ(RunIn(folder, {"screen", "--scale", "8", "-o", "pic.svg", dump}).exitCode, 0);
     EXPECT_EQ(Contents(folder / "pic.svg"), reference);
     EXPECT_EQ(ModeOf(folder / "pic.svg") & 07777, 0640u);
 }
@@ -140,7 +146,7 @@ TEST_F(PictureFile, ADeviceIsWrittenWhereItIsAndNeverRemoved) {
     SKIP_UNLESS_ROOT("making a device node");
     const dev_t full = makedev(1, 7); // a copy of /dev/full
     ASSERT_EQ(mknod((folder / "full").c_str(), S_IFCHR | 0666, full), 0) << std::strerror(errno);
-    Finished run = RunIn(folder, {"screen", "-o", "full", Dump});
+    Finished run = RunIn(folder, {"screen", "-o", "full", dump});
     EXPECT_EQ(run.exitCode, 74);
     EXPECT_EQ(run.err, "oamcalc-cli: cannot write full: No space left on device\n");
     struct stat status {};
@@ -151,19 +157,20 @@ TEST_F(PictureFile, ADeviceIsWrittenWhereItIsAndNeverRemoved) {
 }
 
 // A named FIFO, and standard output by its name when it is a pipe: the reader gets the whole
-// picture and the FIFO stays.
+// picture and the FIFO stays. Standard output is named through /dev/fd, which lies in /proc,
+// where a faulty build could replace nothing: /dev/stdout is the machine's own.
 TEST_F(PictureFile, AFifoReceivesTheWholePicture) {
     const struct {
         const char* target;
         bool throughStandardOutput;
-    } rows[] = {{"pipe", false}, {"/dev/stdout", true}};
+    } rows[] = {{"pipe", false}, {"/dev/fd/1", true}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.target);
         fs::path fifo = folder / "pipe";
         ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
         std::future<std::string> read =
             std::async(std::launch::async, [&] { return Contents(fifo); });
-        Finished run = RunIn(folder, {"screen", "--scale", "8", "-o", row.target, Dump},
+        Finished run = RunIn(folder, {"screen", "--scale", "8", "-o", row.target, dump},
                              row.throughStandardOutput ? fifo : fs::path("/dev/null"));
         // A reader still waiting for a writer, when the program never opened the FIFO, sees the
         // end at once.
@@ -173,6 +180,22 @@ TEST_F(PictureFile, AFifoReceivesTheWholePicture) {
         EXPECT_TRUE(S_ISFIFO(ModeOf(fifo)));
         fs::remove(fifo);
     }
+}
+
+// Through a link, the file it names is replaced and the link stays; a link that names nothing is
+// refused, and stays.
+TEST_F(PictureFile, ALinkStaysALink) {
+    std::ofstream(folder / "real.svg") << "old";
+    fs::create_symlink("real.svg", folder / "link.svg");
+    fs::create_symlink("nowhere.svg", folder / "dangling.svg");
+    EXPECT_EQ(RunIn(folder, {"screen", "--scale", "8", "-o", "link.svg", dump}).exitCode, 0);
+    EXPECT_TRUE(fs::is_symlink(folder / "link.svg"));
+    EXPECT_EQ(Contents(folder / "real.svg"), reference);
+    Finished dangling = RunIn(folder, {"screen", "-o", "dangling.svg", dump});
+    EXPECT_EQ(dangling.exitCode, 74);
+    EXPECT_EQ(dangling.err, "oamcalc-cli: cannot write dangling.svg: No such file or directory\n");
+    EXPECT_TRUE(fs::is_symlink(folder / "dangling.svg"));
+    EXPECT_EQ(Names(folder), (std::set<std::string>{"dangling.svg", "link.svg", "real.svg"}));
 }
 
 // An existing file keeps its permission bits; a new one gets read and write for all, less the
@@ -192,7 +215,7 @@ TEST_F(PictureFile, AReplacedFileKeepsItsMode) {
             ASSERT_EQ(chmod(picture.c_str(), row.existing), 0);
         }
         mode_t mask = umask(row.mask);
-        Finished run = RunIn(folder, {"screen", "--scale", "8", "-o", "pic.svg", Dump});
+        Finished run = RunIn(folder, {"screen", "--scale", "8", "-o", "pic.svg", dump});
         umask(mask);
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(ModeOf(picture) & 07777, row.expected);

@@ -1,5 +1,6 @@
 # The Windows program under Wine, writing a picture as a file: a new file gets the whole picture;
-# a read-only one is refused with 74 and one line, keeps its bytes, and no temporary file is left.
+# a read-only one is refused with 74 and one line, keeps its bytes, and no temporary file is left;
+# the NUL device takes the picture and nothing is made beside it.
 #
 #   cmake -DEMULATOR=wine -DPROGRAM=exe -DDUMP=file -DSCRATCH=build/dir -P this
 file(REMOVE_RECURSE ${SCRATCH})
@@ -31,6 +32,8 @@ run_screen(result)
 expect("to standard output" "${result}" "0:")
 file(RENAME ${SCRATCH}/standard.out ${SCRATCH}/reference.svg)
 file(READ ${SCRATCH}/reference.svg reference)
+# Standard output ends lines with CR LF, as a console program there does; the file is bytes.
+string(REPLACE "\r" "" reference "${reference}")
 
 run_screen(result -o new.svg)
 expect("a new file" "${result}" "0:")
@@ -44,8 +47,18 @@ expect("a read-only file" "${result}"
 file(READ ${SCRATCH}/kept.svg got)
 expect("the read-only file's bytes" "${got}" "${old}")
 
+# A folder by the name cannot be replaced: the temporary file made for it goes too.
+file(MAKE_DIRECTORY ${SCRATCH}/folder.svg)
+run_screen(result -o folder.svg)
+string(REPLACE "\r" "" result "${result}")
+expect("a folder" "${result}" "74:oamcalc-cli: cannot write folder.svg: Permission denied\n")
+
+# A device is written where it is: nothing is made beside it.
+run_screen(result -o NUL)
+expect("the NUL device" "${result}" "0:")
+
 file(GLOB left RELATIVE ${SCRATCH} ${SCRATCH}/*)
-expect("the folder" "${left}" "kept.svg;new.svg;oam.bin;reference.svg;standard.out")
+expect("the folder" "${left}" "folder.svg;kept.svg;new.svg;oam.bin;reference.svg;standard.out")
 if(failed)
     message(FATAL_ERROR "a picture written as a file lost or left something")
 endif()

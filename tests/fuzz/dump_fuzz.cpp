@@ -1,0 +1,58 @@
+// Puts files of any size through dump, screen and diff. A whole number of entries up to both
+// engines is a dump and the others are refused with the documented codes (1, and 2 for diff); each
+// entry dump prints is the independent account's reading of its bytes; every JSON line parses;
+// a dump diffed with itself is the same (0), and with one changed byte differs (1).
+#include "tests/fuzz/fuzz_support.h"
+#include "tests/support/shift_and_mask.h"
+
+namespace {
+
+constexpr std::size_t EntryBytes = 8;
+constexpr std::size_t LargestDumpBytes = 2048;
+constexpr std::size_t AttributeBytes = 6;
+constexpr std::size_t EntriesPerGroup = 4;
+
+std::uint16_t HalfwordAt(const std::uint8_t* data, std::size_t at) {
+    return static_cast<std::uint16_t>(data[at] | data[at + 1] << 8);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const bool isDump = size >= EntryBytes && size <= LargestDumpBytes && size % EntryBytes == 0;
+
+    Ran dump = RunProgram({"dump", "--json"}, bytes);
+    Require(dump.exitCode == (isDump ? 0 : 1));
+    std::vector<nlohmann::json> entries = JsonLines(dump.out);
+    Require(entries.size() == (isDump ? size / EntryBytes : 0));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::uint8_t* entry = data + i * EntryBytes;
+        Attributes attributes{HalfwordAt(entry, 0), HalfwordAt(entry, 2), HalfwordAt(entry, 4)};
+        Require(entries[i]["entry"] == EntryText(attributes));
+        Require(entries[i]["tileNumber"] == StatesOf(attributes).tileNumber);
+    }
+    for (const char* format : {"--tsv", "--groups", "--visible"}) {
+        Require(RunProgram({"dump", format}, bytes).exitCode == dump.exitCode);
+    }
+    JsonLines(RunProgram({"dump", "--groups", "--json"}, bytes).out);
+
+    Require(RunProgram({"screen"}, bytes).exitCode == dump.exitCode);
+
+    Ran same = RunProgram({"diff", "--groups", "-", std::string(SecondFile)}, bytes, bytes);
+    Require(same.exitCode == (isDump ? 0 : 2) && same.out.empty());
+    if (isDump) {
+        // One changed bit: its entry differs, or its group when the dump holds the group whole.
+        std::size_t at = size / 2;
+        std::string changed(bytes);
+        changed[at] = static_cast<char>(changed[at] ^ 1);
+        std::size_t entry = at / EntryBytes;
+        bool differs = at % EntryBytes < AttributeBytes ||
+                       (entry / EntriesPerGroup + 1) * EntriesPerGroup * EntryBytes <= size;
+        Ran differ = RunProgram({"diff", "--json", "--groups", "-", std::string(SecondFile)},
+                                changed, bytes);
+        Require(differ.exitCode == (differs ? 1 : 0));
+        Require(JsonLines(differ.out).size() == (differs ? 1u : 0u));
+    }
+    return 0;
+}

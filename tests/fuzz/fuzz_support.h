@@ -1,0 +1,111 @@
+// What the companion's fuzzers share: a failed check ends the run where libFuzzer sees it, the
+// whole program run in this process on bytes as its standard input, and the check that a line of
+// its output is JSON as a script's parser reads it.
+#pragma once
+
+#include "cli/command_line.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <vector>
+
+inline void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+// A file in memory holding `bytes`, read from its start.
+inline int MemoryFile(std::string_view bytes) {
+    int descriptor = memfd_create("fuzz", MFD_CLOEXEC);
+    Require(descriptor >= 0 &&
+            write(descriptor, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()));
+    lseek(descriptor, 0, SEEK_SET);
+    return descriptor;
+}
+
+inline std::string ContentsOf(int descriptor) {
+    std::string text(static_cast<std::size_t>(lseek(descriptor, 0, SEEK_END)), '\0');
+    Require(pread(descriptor, text.data(), text.size(), 0) == static_cast<ssize_t>(text.size()));
+    return text;
+}
+
+struct Ran {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+// An argument naming a second file, for a command that reads two.
+constexpr std::string_view SecondFile = "/dev/fd/SECOND";
+
+// The program with these arguments, `input` as its standard input and `second` as SecondFile.
+inline Ran RunProgram(std::vector<std::string> args, std::string_view input = {},
+                      std::string_view second = {}) {
+    Descriptors descriptors{MemoryFile(input), MemoryFile({}), MemoryFile({})};
+    int secondDescriptor = MemoryFile(second);
+    std::vector<const char*> argv{"oamcalc-cli"};
+    for (std::string& arg : args) {
+        if (arg == SecondFile) {
+            arg = "/dev/fd/" + std::to_string(secondDescriptor);
+        }
+        argv.push_back(arg.c_str());
+    }
+    int exitCode = RunCommandLine(static_cast<int>(argv.size()), argv.data(), descriptors);
+    Ran ran{exitCode, ContentsOf(descriptors.output), ContentsOf(descriptors.error)};
+    for (int descriptor :
+         {descriptors.input, descriptors.output, descriptors.error, secondDescriptor}) {
+        close(descriptor);
+    }
+    return ran;
+}
+
+// Well-formed UTF-8 as Unicode defines it: no overlong form, no surrogate, nothing past U+10FFFF.
+inline bool IsUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+        unsigned lead = byte(i);
+        std::size_t length = lead < 0x80       ? 1
+                             : lead >> 5 == 6  ? 2
+                             : lead >> 4 == 14 ? 3
+                             : lead >> 3 == 30 ? 4
+                                               : 0;
+        if (length == 0 || i + length > text.size()) {
+            return false;
+        }
+        std::uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            if (byte(i + k) >> 6 != 2) {
+                return false;
+            }
+            code = code << 6 | (byte(i + k) & 0x3F);
+        }
+        constexpr std::uint32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < Smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+// Each line of the output, which must be valid UTF-8 and one JSON value.
+inline std::vector<nlohmann::json> JsonLines(const std::string& out) {
+    std::vector<nlohmann::json> values;
+    for (std::size_t start = 0; start < out.size();) {
+        std::size_t end = out.find('\n', start);
+        Require(end != std::string::npos);
+        std::string_view line(out.data() + start, end - start);
+        Require(IsUtf8(line));
+        values.push_back(nlohmann::json::parse(line, nullptr, false));
+        Require(!values.back().is_discarded());
+        start = end + 1;
+    }
+    return values;
+}

@@ -1,0 +1,149 @@
+// Puts arbitrary texts through the number options: --angle and --scale of affine, and --scale of
+// screen. Held to an account written apart: a number is decimal as C reads it, with no base
+// prefix, no "inf" or "nan" and no leading "+"; affine gives each parameter within half a step of
+// the exact matrix, or refuses one beyond signed 8.8; the matrix it gives, read back, names an
+// angle and scales that give it again; screen takes exactly the decimal numbers 1 to 8, leading
+// zeros and blanks around allowed.
+#include "tests/fuzz/fuzz_support.h"
+
+#include <cerrno>
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+namespace {
+
+constexpr std::size_t LongestOption = 256;
+constexpr std::string_view Blanks = " \t\r\v\f";
+constexpr double Step = 1.0 / 256;
+constexpr double LargestParameter = 32767 * Step;
+constexpr double SmallestParameter = -32768 * Step;
+
+std::string_view Trim(std::string_view text) {
+    std::size_t start = text.find_first_not_of(Blanks);
+    if (start == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(start, text.find_last_not_of(Blanks) - start + 1);
+}
+
+// Nothing for a text that is no decimal number, and for one too large or too small for a double,
+// where either reading may stand.
+struct Decimal {
+    bool number = false;
+    bool unsure = false;
+    double value = 0;
+};
+
+Decimal DecimalOf(std::string_view text) {
+    text = Trim(text);
+    if (text.empty() || text.front() == '+' ||
+        text.find_first_not_of("0123456789.eE+-") != std::string_view::npos) {
+        return {};
+    }
+    std::string copy(text);
+    char* end = nullptr;
+    errno = 0;
+    double value = std::strtod(copy.c_str(), &end);
+    return {end == copy.c_str() + copy.size() && std::isfinite(value), errno == ERANGE, value};
+}
+
+std::string Hex(const nlohmann::json& value) {
+    return value.get<std::string>();
+}
+
+void CheckAffine(std::string_view angleText, std::string_view scaleText) {
+    Ran ran = RunProgram({"affine", "--json", "--angle=" + std::string(angleText),
+                          "--scale=" + std::string(scaleText)});
+    // "--angle=" gives the option no value; the parser then takes the next argument for it, or
+    // finds it missing. Either way it is refused.
+    if (angleText.empty() || scaleText.empty()) {
+        Require((ran.exitCode == 2 || ran.exitCode == 64) && ran.out.empty());
+        return;
+    }
+    Require(ran.exitCode == 0 || ran.exitCode == 2);
+    Decimal angle = DecimalOf(angleText);
+    std::size_t comma = scaleText.find(',');
+    Decimal scaleX = DecimalOf(scaleText.substr(0, comma));
+    Decimal scaleY =
+        comma == std::string_view::npos ? scaleX : DecimalOf(scaleText.substr(comma + 1));
+    if (angle.unsure || scaleX.unsure || scaleY.unsure) {
+        return;
+    }
+    bool numbers =
+        angle.number && scaleX.number && scaleY.number && scaleX.value != 0 && scaleY.value != 0;
+    if (!numbers) {
+        Require(ran.exitCode == 2 && ran.out.empty());
+        return;
+    }
+    double radians = angle.value * std::numbers::pi / 180;
+    const double exact[] = {std::cos(radians) / scaleX.value, -std::sin(radians) / scaleX.value,
+                            std::sin(radians) / scaleY.value, std::cos(radians) / scaleY.value};
+    bool fits = true;
+    for (double parameter : exact) {
+        // Near the edge of signed 8.8 either answer may stand: the rounding decides.
+        if (parameter > LargestParameter + Step || parameter < SmallestParameter - Step) {
+            fits = false;
+        } else if (parameter > LargestParameter - Step || parameter < SmallestParameter + Step) {
+            return;
+        }
+    }
+    Require((ran.exitCode == 0) == fits);
+    if (!fits) {
+        return;
+    }
+    std::vector<nlohmann::json> lines = JsonLines(ran.out);
+    Require(lines.size() == 1);
+    const nlohmann::json& matrix = lines[0];
+    const char* values[] = {"PAValue", "PBValue", "PCValue", "PDValue"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        Require(std::abs(matrix[values[i]].get<double>() - exact[i]) <= Step / 2 + 1e-9);
+    }
+    // Back from the halfwords to an angle and scales, and forward again to the same halfwords.
+    Ran back = RunProgram({"affine", "--json", Hex(matrix["PA"]), Hex(matrix["PB"]),
+                           Hex(matrix["PC"]), Hex(matrix["PD"])});
+    Require(back.exitCode == 0);
+    nlohmann::json named = JsonLines(back.out).at(0);
+    if (named["shear"] != 0) {
+        return;
+    }
+    Ran again = RunProgram({"affine", "--json", "--angle=" + named["angle"].dump(),
+                            "--scale=" + named["scaleX"].dump() + "," + named["scaleY"].dump()});
+    Require(again.exitCode == 0);
+    nlohmann::json same = JsonLines(again.out).at(0);
+    for (const char* name : {"PA", "PB", "PC", "PD"}) {
+        Require(same[name] == matrix[name]);
+    }
+}
+
+void CheckScreenScale(std::string_view scaleText) {
+    const std::string oneEntry(8, '\0');
+    Ran ran = RunProgram({"screen", "--scale=" + std::string(scaleText)}, oneEntry);
+    Require(ran.exitCode == 0 || ran.exitCode == 64);
+    std::string_view digits = Trim(scaleText);
+    bool decimal =
+        !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+    std::size_t nonZero = digits.find_first_not_of('0');
+    bool inRange = decimal && nonZero != std::string_view::npos && digits.size() - nonZero == 1 &&
+                   digits[nonZero] <= '8';
+    Require((ran.exitCode == 0) == inRange);
+    if (inRange) {
+        Ran plain = RunProgram({"screen", "--scale", std::string(1, digits.back())}, oneEntry);
+        Require(ran.out == plain.out);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    if (size > LongestOption || text.find('\0') != std::string_view::npos) {
+        return 0;
+    }
+    std::size_t split = text.find('\n');
+    std::string_view first = text.substr(0, split);
+    std::string_view second = split == std::string_view::npos ? "1" : text.substr(split + 1);
+    CheckAffine(first, second);
+    CheckScreenScale(first);
+    return 0;
+}
