@@ -1,6 +1,6 @@
 #include "codec/bit_fields.h"
 
-#include "runtime/hex_digits.h"
+#include "runtime/text.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ std::optional<AttributeWords> ReadEntryDigits(std::string_view text) {
 constexpr std::array<std::array<char, 2>, ByteValues> ByteDigits = [] {
     std::array<std::array<char, 2>, ByteValues> digits{};
     for (std::size_t byte = 0; byte < ByteValues; ++byte) {
-        digits[byte] = {HexDigits[byte >> DigitBits], HexDigits[byte & DigitMask]};
+        digits[byte] = {UpperHexDigits[byte >> DigitBits], UpperHexDigits[byte & DigitMask]};
     }
     return digits;
 }();

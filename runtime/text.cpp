@@ -1,7 +1,5 @@
 #include "runtime/text.h"
 
-#include "runtime/hex_digits.h"
-
 #include <algorithm>
 #include <bit>
 
@@ -31,7 +29,7 @@ Text FormatHex(Number value) {
     for (int shift = 60; shift >= 0; shift -= 4) {
         unsigned nibble = (bits >> shift) & 0xF;
         if (!digits.empty() || nibble != 0 || shift == 0) {
-            digits += HexDigits[nibble];
+            digits += UpperHexDigits[nibble];
         }
     }
     return digits;

@@ -29,6 +29,9 @@ Text FormatBinary(Number value);
 // a negative value.
 Text FormatHex(Number value);
 
+// The digit of each value 0 to 15, as every writer of hexadecimal in the program spells it.
+inline constexpr char UpperHexDigits[] = "0123456789ABCDEF";
+
 namespace text_detail {
 
 constexpr int DecimalDigits = 10;

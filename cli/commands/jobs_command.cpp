@@ -261,11 +261,9 @@ void AddJobCommands(CLI::App& program, JobsCommand& command) {
 
 void RunJobs(Session& session, const JobsCommand& command, int inputDescriptor) {
     session.memoryOrder = command.memoryOrder;
-    if (session.format == Format::Table) {
-        EntryAnswer columnsOnly;
-        columnsOnly.memoryOrder = session.memoryOrder;
-        StartTable(session, EntryRecord(columnsOnly));
-    }
+    EntryAnswer columnsOnly;
+    columnsOnly.memoryOrder = session.memoryOrder;
+    StartTable(session, EntryRecord(columnsOnly));
     if (!command.entries.empty() || !command.words.empty()) {
         RunArguments(session, command.entries, command.words);
         return;

@@ -19,9 +19,9 @@ struct Assignment {
     std::string_view shown; // name=value as given, for messages
 };
 
-// Which assignment set each field, by its place in the field table, and in what order. Only the
-// places in `set` are filled: nothing more is cleared for each job.
-// A view with no constructor, so that the array of them is not cleared for each job.
+// Which assignment set each field, by its place among the entry's fields, and in what order. Only
+// the places in `set` are filled: nothing more is cleared for each job. A view with no constructor,
+// so that the array of them is not cleared for each job.
 struct Shown {
     const char* data;
     std::size_t size;

@@ -2,7 +2,7 @@
 
 #include "cli/input/blanks.h"
 #include "codec/layout.h"
-#include "runtime/hex_digits.h"
+#include "runtime/text.h"
 
 #include <vector>
 
@@ -39,8 +39,8 @@ std::string MemoryOrderText(TextRef entry) {
     std::string text;
     for (std::uint8_t byte : MemoryBytesOf(entry)) {
         text += text.empty() ? "" : " ";
-        text += HexDigits[byte >> DigitBits];
-        text += HexDigits[byte & 0xF];
+        text += UpperHexDigits[byte >> DigitBits];
+        text += UpperHexDigits[byte & 0xF];
     }
     return text;
 }

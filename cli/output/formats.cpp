@@ -1,7 +1,7 @@
 #include "cli/output/formats.h"
 
 #include "cli/output/json_string.h"
-#include "runtime/hex_digits.h"
+#include "runtime/text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -40,7 +40,7 @@ char* PutNumber(char* at, std::int64_t number) {
 
 char* PutHalfword(char* at, std::uint16_t halfword) {
     for (int shift = 12; shift >= 0; shift -= 4) {
-        *at++ = HexDigits[(halfword >> shift) & 0xF];
+        *at++ = UpperHexDigits[(halfword >> shift) & 0xF];
     }
     return at;
 }

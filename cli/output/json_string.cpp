@@ -1,6 +1,6 @@
 #include "cli/output/json_string.h"
 
-#include "runtime/hex_digits.h"
+#include "runtime/text.h"
 
 #include <cstdint>
 #include <cstring>
@@ -68,7 +68,7 @@ char* PutJsonString(char* at, std::string_view text) {
             *at++ = c;
         } else if (byte < FirstControl) {
             for (char escaped :
-                 {'\\', 'u', '0', '0', HexDigits[byte >> 4], HexDigits[byte & 0xF]}) {
+                 {'\\', 'u', '0', '0', UpperHexDigits[byte >> 4], UpperHexDigits[byte & 0xF]}) {
                 *at++ = escaped;
             }
         } else if (byte < FirstNonAscii) {

@@ -8,7 +8,7 @@
 #include "cli/streams/line_reader.h"
 #include "codec/memory_layout.h"
 #include "codec/size_names.h"
-#include "runtime/hex_digits.h"
+#include "runtime/text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -65,8 +65,8 @@ std::string Echoed(std::string_view text, std::size_t longest) {
             echo += c;
         } else {
             echo += "\\x";
-            echo += HexDigits[byte >> 4];
-            echo += HexDigits[byte & 0xF];
+            echo += UpperHexDigits[byte >> 4];
+            echo += UpperHexDigits[byte & 0xF];
         }
     }
     if (text.size() > longest) {
