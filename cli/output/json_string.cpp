@@ -32,8 +32,9 @@ constexpr Lead Leads[] = {
     {0xF0, 0xF4, 4, 0x07, 0x10000},
 };
 
-// The length of the well-formed UTF-8 sequence at the start of `text`, or 0.
-std::size_t SequenceLength(std::string_view text) {
+} // namespace
+
+std::size_t WellFormedLength(std::string_view text) {
     auto lead = static_cast<unsigned char>(text[0]);
     for (const Lead& kind : Leads) {
         if (lead < kind.first || lead > kind.last || text.size() < kind.length) {
@@ -55,8 +56,6 @@ std::size_t SequenceLength(std::string_view text) {
     return 0;
 }
 
-} // namespace
-
 char* PutJsonString(char* at, std::string_view text) {
     *at++ = '"';
     while (!text.empty()) {
@@ -73,7 +72,7 @@ char* PutJsonString(char* at, std::string_view text) {
             }
         } else if (byte < FirstNonAscii) {
             *at++ = c;
-        } else if (std::size_t length = SequenceLength(text); length > 0) {
+        } else if (std::size_t length = WellFormedLength(text); length > 0) {
             std::memcpy(at, text.data(), length);
             at += length;
             taken = length;

@@ -8,6 +8,9 @@
 // Each byte of text takes at most this many in the string.
 constexpr std::size_t JsonGrowth = 6; // \u001F
 
+// The length of the well-formed UTF-8 sequence of two to four bytes at the start of `text`, or 0.
+std::size_t WellFormedLength(std::string_view text);
+
 // Writes the string, its quotes included, at `at`, which has room for 2 + JsonGrowth bytes per
 // byte of text; gives the end.
 char* PutJsonString(char* at, std::string_view text);

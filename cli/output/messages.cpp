@@ -4,6 +4,7 @@
 #include "cli/input/field_names.h"
 #include "cli/output/answer_rows.h"
 #include "cli/output/formats.h"
+#include "cli/output/json_string.h"
 #include "cli/screen_picture.h"
 #include "cli/streams/line_reader.h"
 #include "codec/memory_layout.h"
@@ -24,16 +25,8 @@ constexpr const char* MemoryOrderExpected = " (six or eight bytes in memory orde
 // How far out of range a parameter would be, to three places.
 constexpr int OutOfRangePlaces = 3;
 
-constexpr unsigned ContinuationMask = 0xC0;
-constexpr unsigned ContinuationBits = 0x80;
-constexpr std::size_t LongestCharacter = 4;
-
 bool IsPrintableAscii(unsigned char c) {
     return c >= ' ' && c <= '~';
-}
-
-bool IsContinuation(char c) {
-    return (static_cast<unsigned char>(c) & ContinuationMask) == ContinuationBits;
 }
 
 std::string SizeChoices() {
@@ -79,13 +72,16 @@ std::string QuotedEcho(std::string_view text) {
     return "\"" + Echoed(text) + "\"";
 }
 
+// Cut after the last character that ends within the limit, each byte that is not part of
+// well-formed UTF-8 counting as a character of its own, as the JSON string shows it.
 std::string CutInput(std::string_view text) {
     if (text.size() <= EchoedBytes) {
         return std::string(text);
     }
-    std::size_t cut = EchoedBytes;
-    while (cut > EchoedBytes - LongestCharacter && IsContinuation(text[cut])) {
-        --cut;
+    std::size_t cut = 0;
+    for (std::size_t next = 0; next <= EchoedBytes;
+         next += std::max<std::size_t>(WellFormedLength(text.substr(next)), 1)) {
+        cut = next;
     }
     return std::string(text.substr(0, cut)) + CutMark;
 }
