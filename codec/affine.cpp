@@ -199,7 +199,9 @@ std::int64_t WithinHalfTurn(std::int64_t k, int places) {
 } // namespace
 
 ExactMatrix MatrixFor(double degrees, double scaleX, double scaleY) {
-    double radians = degrees / DegreesPerRadian;
+    // Whole turns come off first, exactly: a huge angle in radians would keep none of its digits
+    // below the turn. Within a turn each way this changes nothing.
+    double radians = std::fmod(degrees, 2 * HalfTurnDegrees) / DegreesPerRadian;
     double c = std::cos(radians);
     double s = std::sin(radians);
     return {c / scaleX, -s / scaleX, s / scaleY, c / scaleY};

@@ -42,8 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Ran same = RunProgram({"diff", "--groups", "-", std::string(SecondFile)}, bytes, bytes);
     Require(same.exitCode == (isDump ? 0 : 2) && same.out.empty());
     if (isDump) {
-        // One changed bit: its entry differs, or its group when the dump holds the group whole.
-        std::size_t at = size / 2;
+        // One changed bit, where the first two bytes say: its entry differs, or its group when
+        // the dump holds the group whole.
+        std::size_t at = (data[0] | data[1] << 8) % size;
         std::string changed(bytes);
         changed[at] = static_cast<char>(changed[at] ^ 1);
         std::size_t entry = at / EntryBytes;

@@ -76,7 +76,7 @@ void CheckAffine(std::string_view angleText, std::string_view scaleText) {
         Require(ran.exitCode == 2 && ran.out.empty());
         return;
     }
-    double radians = angle.value * std::numbers::pi / 180;
+    double radians = std::fmod(angle.value, 360) * std::numbers::pi / 180;
     const double exact[] = {std::cos(radians) / scaleX.value, -std::sin(radians) / scaleX.value,
                             std::sin(radians) / scaleY.value, std::cos(radians) / scaleY.value};
     bool fits = true;
