@@ -1,9 +1,9 @@
-// The command line: decode, encode, dump and affine, or one job per line of input, with --json,
-// --tsv, --inline-errors, --help and --version. The three standard descriptors are parameters so
-// the whole program can run in a test.
+// The command line: decode, encode, dump, screen, diff and affine, or one job per line of input,
+// with --json, --tsv, --inline-errors, --help and --version. The three standard descriptors are
+// parameters so the whole program can run in a test.
 #pragma once
 
-#include "cli/descriptors.h"
+#include "cli/streams/descriptors.h"
 
 struct Descriptors {
     int input = StandardInput;

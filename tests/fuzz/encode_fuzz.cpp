@@ -1,7 +1,8 @@
 // Puts arbitrary bytes through both readings of an encode job. Whatever the fast reading takes,
 // the exact one takes too, with the same fields; and the entry of any job read is the one an
 // independent account of the layout gives for those fields.
-#include "cli/assignments.h"
+#include "cli/input/assignments.h"
+#include "cli/output/messages.h"
 #include "codec/encoder.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tests/support/shift_and_mask.h"
@@ -20,8 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view job(reinterpret_cast<const char*>(data), size);
     OamFields plain, exact, read;
     const bool fast = ReadPlainJob(job, plain);
-    const std::optional<std::string> problem = ReadEveryWord(job, exact);
+    const std::optional<AssignmentProblem> problem = ReadEveryWord(job, exact);
     Require(!fast || (!problem && plain == exact));
+    // A problem names what its message needs: the message is one line.
+    Require(!problem || AssignmentMessage(*problem).find('\n') == std::string::npos);
     if (ReadAssignments(job, read)) {
         return 0;
     }

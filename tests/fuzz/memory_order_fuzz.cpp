@@ -2,7 +2,7 @@
 // blanks split the text into runs of whole bytes, two hexadecimal digits each; six bytes are the
 // three attributes, eight add the group halfword, each halfword little-endian. What is read is
 // written back the same way, and its twelve digits are the independent account's.
-#include "cli/memory_order.h"
+#include "cli/input/memory_order.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tests/support/shift_and_mask.h"
 
