@@ -2,7 +2,7 @@
 // device and a FIFO are written where they are and never removed, a replaced file keeps its mode.
 // Mounting a small file system and making a device node need root; elsewhere those tests are
 // skipped, saying so.
-#include <gtest/gtest.h>
+#include "tests/cli/run_program.h"
 
 #include <cerrno>
 #include <cstring>
@@ -11,13 +11,9 @@
 #include <fstream>
 #include <future>
 #include <set>
-#include <string>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -27,43 +23,17 @@ namespace fs = std::filesystem;
 // space a truncated old picture would free.
 constexpr std::size_t LargestDumpBytes = 2048;
 
-struct Finished {
-    int exitCode = -1;
-    std::string err;
-};
-
 std::string Contents(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
-// The program run in `folder`, its standard output going to `out`.
-Finished RunIn(const fs::path& folder, std::vector<std::string> args,
-               const fs::path& out = "/dev/null") {
-    fs::path err = folder.parent_path() / (folder.filename().string() + ".err");
-    pid_t child = fork();
-    if (child == 0) {
-        int outDescriptor = open(out.c_str(), O_WRONLY);
-        int errDescriptor = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (chdir(folder.c_str()) != 0 || outDescriptor < 0 || errDescriptor < 0) {
-            _exit(127);
-        }
-        dup2(outDescriptor, 1);
-        dup2(errDescriptor, 2);
-        std::vector<char*> argv{const_cast<char*>(OAMCALC_CLI_PROGRAM)};
-        for (std::string& arg : args) {
-            argv.push_back(arg.data());
-        }
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    Finished finished{WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
-                      Contents(err)};
-    fs::remove(err);
-    return finished;
+// The program run in the test's folder (the current one), its standard output going to `out`.
+Finished RunIn(std::vector<std::string> args, const fs::path& out = "/dev/null") {
+    int descriptor = open(out.c_str(), O_WRONLY);
+    Finished run = RunProgram(std::move(args), Closed, descriptor);
+    close(descriptor);
+    return run;
 }
 
 std::set<std::string> Names(const fs::path& folder) {
@@ -80,22 +50,24 @@ mode_t ModeOf(const fs::path& path) {
     return status.st_mode;
 }
 
-// A fresh folder for each test, removed after it.
+// A fresh folder for each test, the current one while it runs, removed after it.
 class PictureFile : public testing::Test {
   protected:
     void SetUp() override {
         std::string name = (fs::temp_directory_path() / "oamcalc-picture-XXXXXX").string();
         ASSERT_NE(mkdtemp(name.data()), nullptr);
         folder = name;
+        fs::current_path(folder);
         dump = folder.string() + ".bin";
         std::ofstream(dump, std::ios::binary) << std::string(LargestDumpBytes, '\0');
         fs::path picture = folder / "reference.svg";
         std::ofstream{picture};
-        ASSERT_EQ(RunIn(folder, {"screen", "--scale", "8", dump}, picture).exitCode, 0);
+        ASSERT_EQ(RunIn({"screen", "--scale", "8", dump}, picture).exitCode, 0);
         reference = Contents(picture);
         fs::remove(picture);
     }
     void TearDown() override {
+        fs::current_path(home);
         if (mounted) {
             umount(folder.c_str());
         }
@@ -103,6 +75,7 @@ class PictureFile : public testing::Test {
         fs::remove(dump);
     }
 
+    const fs::path home = fs::current_path();
     fs::path folder;
     std::string dump;      // beside the folder, outside any file system mounted on it
     std::string reference; // the picture, as standard output gets it
@@ -120,6 +93,7 @@ TEST_F(PictureFile, AFullDiskKeepsTheOldPicture) {
         GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
     }
     mounted = true;
+    fs::current_path(folder); // into the file system now on it
     const std::string old = "<svg>the old picture</svg>\n";
     std::ofstream(folder / "pic.svg") << old;
     fs::permissions(folder / "pic.svg", fs::perms(0640));
@@ -129,7 +103,7 @@ TEST_F(PictureFile, AFullDiskKeepsTheOldPicture) {
             filler << std::string(1024, 'x') << std::flush;
         }
     }
-    Finished full = RunIn(folder, {"screen", "--scale", "8", "-o", "pic.svg", dump});
+    Finished full = RunIn({"screen", "--scale", "8", "-o", "pic.svg", dump});
     EXPECT_EQ(full.exitCode, 74);
     EXPECT_EQ(full.err, "oamcalc-cli: cannot write pic.svg: No space left on device\n");
     EXPECT_EQ(Contents(folder / "pic.svg"), old);
@@ -137,7 +111,7 @@ TEST_F(PictureFile, AFullDiskKeepsTheOldPicture) {
 
     // With room again, the picture is whole and the file keeps its mode.
     fs::remove(folder / "filler");
-    EXPECT_EQ(RunIn(folder, {"screen", "--scale", "8", "-o", "pic.svg", dump}).exitCode, 0);
+    EXPECT_EQ(RunIn({"screen", "--scale", "8", "-o", "pic.svg", dump}).exitCode, 0);
     EXPECT_EQ(Contents(folder / "pic.svg"), reference);
     EXPECT_EQ(ModeOf(folder / "pic.svg") & 07777, 0640u);
 }
@@ -146,7 +120,7 @@ TEST_F(PictureFile, ADeviceIsWrittenWhereItIsAndNeverRemoved) {
     SKIP_UNLESS_ROOT("making a device node");
     const dev_t full = makedev(1, 7); // a copy of /dev/full
     ASSERT_EQ(mknod((folder / "full").c_str(), S_IFCHR | 0666, full), 0) << std::strerror(errno);
-    Finished run = RunIn(folder, {"screen", "-o", "full", dump});
+    Finished run = RunIn({"screen", "-o", "full", dump});
     EXPECT_EQ(run.exitCode, 74);
     EXPECT_EQ(run.err, "oamcalc-cli: cannot write full: No space left on device\n");
     struct stat status {};
@@ -170,7 +144,7 @@ TEST_F(PictureFile, AFifoReceivesTheWholePicture) {
         ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
         std::future<std::string> read =
             std::async(std::launch::async, [&] { return Contents(fifo); });
-        Finished run = RunIn(folder, {"screen", "--scale", "8", "-o", row.target, dump},
+        Finished run = RunIn({"screen", "--scale", "8", "-o", row.target, dump},
                              row.throughStandardOutput ? fifo : fs::path("/dev/null"));
         // A reader still waiting for a writer, when the program never opened the FIFO, sees the
         // end at once.
@@ -188,10 +162,10 @@ TEST_F(PictureFile, ALinkStaysALink) {
     std::ofstream(folder / "real.svg") << "old";
     fs::create_symlink("real.svg", folder / "link.svg");
     fs::create_symlink("nowhere.svg", folder / "dangling.svg");
-    EXPECT_EQ(RunIn(folder, {"screen", "--scale", "8", "-o", "link.svg", dump}).exitCode, 0);
+    EXPECT_EQ(RunIn({"screen", "--scale", "8", "-o", "link.svg", dump}).exitCode, 0);
     EXPECT_TRUE(fs::is_symlink(folder / "link.svg"));
     EXPECT_EQ(Contents(folder / "real.svg"), reference);
-    Finished dangling = RunIn(folder, {"screen", "-o", "dangling.svg", dump});
+    Finished dangling = RunIn({"screen", "-o", "dangling.svg", dump});
     EXPECT_EQ(dangling.exitCode, 74);
     EXPECT_EQ(dangling.err, "oamcalc-cli: cannot write dangling.svg: No such file or directory\n");
     EXPECT_TRUE(fs::is_symlink(folder / "dangling.svg"));
@@ -215,7 +189,7 @@ TEST_F(PictureFile, AReplacedFileKeepsItsMode) {
             ASSERT_EQ(chmod(picture.c_str(), row.existing), 0);
         }
         mode_t mask = umask(row.mask);
-        Finished run = RunIn(folder, {"screen", "--scale", "8", "-o", "pic.svg", dump});
+        Finished run = RunIn({"screen", "--scale", "8", "-o", "pic.svg", dump});
         umask(mask);
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(ModeOf(picture) & 07777, row.expected);

@@ -3,22 +3,15 @@
 // window cannot hold.
 #include "codec/decoder.h"
 #include "codec/encoder.h"
+#include "tests/fuzz/fuzz_support.h"
 #include "tests/support/shift_and_mask.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
-#include <cstdlib>
 
 namespace {
 
 constexpr std::size_t LargestInput = 64 * 1024;
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 bool IsEntryText(const std::string& text) {
     return text.size() == EntryTextLength && std::all_of(text.begin(), text.end(), [](char c) {

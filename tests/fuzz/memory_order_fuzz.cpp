@@ -7,44 +7,38 @@
 #include "tests/support/shift_and_mask.h"
 
 #include <cctype>
-#include <cstdio>
 
 namespace {
 
 constexpr std::size_t LongestText = 4096;
 constexpr std::string_view Blanks = " \t\r\v\f";
 
-// The bytes the text names, or nothing.
-std::optional<std::vector<std::uint8_t>> BytesOf(std::string_view text) {
-    std::vector<std::uint8_t> bytes;
+// The twelve or sixteen digits the text names, in capitals, or nothing: each run between blanks
+// whole bytes.
+std::optional<std::string> DigitsOf(std::string_view text) {
+    std::string digits;
     std::size_t run = 0; // digits since the last blank
-    unsigned value = 0;
     for (char c : text) {
-        if (Blanks.find(c) != std::string_view::npos) {
-            if (run % 2 != 0) {
-                return std::nullopt;
-            }
+        if (Blanks.find(c) != std::string_view::npos && run % 2 == 0) {
             run = 0;
-            continue;
-        }
-        if (!std::isxdigit(static_cast<unsigned char>(c))) {
+        } else if (std::isxdigit(static_cast<unsigned char>(c))) {
+            digits += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            ++run;
+        } else {
             return std::nullopt;
         }
-        value = value << 4 | static_cast<unsigned>(std::isdigit(static_cast<unsigned char>(c))
-                                                       ? c - '0'
-                                                       : (c | 0x20) - 'a' + 10);
-        if (++run % 2 == 0) {
-            bytes.push_back(static_cast<std::uint8_t>(value & 0xFF));
-        }
     }
-    if (run % 2 != 0) {
-        return std::nullopt;
-    }
-    return bytes;
+    return run % 2 == 0 && (digits.size() == 12 || digits.size() == 16) ? std::optional(digits)
+                                                                        : std::nullopt;
 }
 
-std::uint16_t Halfword(const std::vector<std::uint8_t>& bytes, std::size_t index) {
-    return static_cast<std::uint16_t>(bytes[2 * index] | bytes[2 * index + 1] << 8);
+// Each halfword of the digits, its two bytes swapped: memory holds the low byte first.
+std::string Swapped(const std::string& digits) {
+    std::string swapped;
+    for (std::size_t at = 0; at < digits.size(); at += 4) {
+        swapped += digits.substr(at + 2, 2) + digits.substr(at, 2);
+    }
+    return swapped;
 }
 
 } // namespace
@@ -55,25 +49,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const std::optional<MemoryEntry> read = ReadMemoryOrder(text);
-    const std::optional<std::vector<std::uint8_t>> bytes = BytesOf(text);
-    const bool entry = bytes && (bytes->size() == 6 || bytes->size() == 8);
-    Require(read.has_value() == entry);
+    const std::optional<std::string> digits = DigitsOf(text);
+    Require(read.has_value() == digits.has_value());
     if (!read) {
         return 0;
     }
-    const Attributes attributes{Halfword(*bytes, 0), Halfword(*bytes, 1), Halfword(*bytes, 2)};
+    const std::string entry = Swapped(*digits);
+    const Attributes attributes = AttributesOfEntry(entry);
     Require(read->halfwords[0] == attributes.attr0 && read->halfwords[1] == attributes.attr1 &&
             read->halfwords[2] == attributes.attr2);
-    Require(read->hasGroupHalfword == (bytes->size() == 8));
-    Require(!read->hasGroupHalfword || read->halfwords[3] == Halfword(*bytes, 3));
-    const Text digits = EntryTextOf(*read);
-    Require(digits == EntryText(attributes));
-    std::string written;
-    for (std::size_t i = 0; i < 6; ++i) {
-        char byte[4];
-        std::snprintf(byte, sizeof byte, i == 0 ? "%02X" : " %02X", (*bytes)[i]);
-        written += byte;
+    Require(read->hasGroupHalfword == (entry.size() == 16));
+    Require(!read->hasGroupHalfword ||
+            read->halfwords[3] == AttributesOfEntry(entry.substr(12)).attr0);
+    const Text written = EntryTextOf(*read);
+    Require(written == EntryText(attributes));
+    std::string bytes;
+    for (std::size_t at = 0; at < 12; at += 2) {
+        bytes += (at == 0 ? "" : " ") + digits->substr(at, 2);
     }
-    Require(MemoryOrderText(digits) == written);
+    Require(MemoryOrderText(written) == bytes);
     return 0;
 }
