@@ -16,8 +16,10 @@ constexpr int MainWindowClientHeight = 380;
 
 // The window's readiness, for whatever drives the program from another process (the test
 // harness, the benchmark): the table makes this control greyed, and the loop's first pass, once
-// every control is made, enables it, as the rotation/scaling setting starts off. So the window is
-// whole and the program waits for input once this control is enabled.
+// every control is made, enables it, as the rotation/scaling setting starts off. A control is
+// greyed just after it is made, so for an instant while the window is built it shows enabled:
+// the window is whole and the program waits for input once this control is enabled while the
+// table's last control exists.
 constexpr ControlId ReadyControl = VFlipCombo;
 
 using ControlItems = std::span<const char* const>;

@@ -37,7 +37,8 @@ bool StartProgram(Program& program, const std::string& path) {
     const bool up = WaitUntil(
         [&program] {
             program.window = MainWindowOf(program.process.dwProcessId);
-            return program.window && IsWindowEnabled(GetDlgItem(program.window, ReadyControl));
+            return program.window && GetDlgItem(program.window, ControlRows().back().id) &&
+                   IsWindowEnabled(GetDlgItem(program.window, ReadyControl));
         },
         StartTimeoutMs);
     if (!up) {
