@@ -1,20 +1,13 @@
 // The window as a person first meets it, against the committed description of it: title, size,
-// place and frame, and where each control sits (items, texts, ranges and states are the behaviour
-// suite's). Then its close box ends the program.
+// place and frame, and a window for each control and no more (where each sits is the Win32
+// layer's scale test's; items, texts, ranges and states are the behaviour suite's). Then its close
+// box ends the program.
 #include "tests/e2e/program_fixture.h"
 #include "tests/support/window_description.h"
 
 namespace {
 
 using StartedWindow = ProgramGroup;
-
-// Left, top, right and bottom in the window's inner area, where the program places controls.
-std::vector<LONG> Placed(HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
 
 TEST_F(StartedWindow, IsTheDescribedWindowCentredOnTheScreen) {
     const WindowDescription described = ReadWindowDescription();
@@ -35,17 +28,12 @@ TEST_F(StartedWindow, IsTheDescribedWindowCentredOnTheScreen) {
     for (const DescribedControl& c : described.controls) {
         SCOPED_TRACE("control " + std::to_string(c.id));
         ASSERT_NE(Control(program, c.id), nullptr);
-        std::vector<LONG> wanted = {c.x, c.y, c.x + c.width, c.y + c.height};
         if (c.kind == "spin") {
-            // The arrows take the right end of the field, half its height wide, greyed with it.
+            // A spin field's arrows are a window of their own, greyed with the field.
             ++windows;
-            wanted[2] -= c.height / 2;
-            const HWND arrows = Arrows(program, c.id);
-            EXPECT_EQ(Placed(arrows),
-                      std::vector<LONG>({wanted[2], c.y, c.x + c.width, wanted[3]}));
-            EXPECT_EQ(IsWindowEnabled(arrows) != 0, IsWindowEnabled(Control(program, c.id)) != 0);
+            EXPECT_EQ(IsWindowEnabled(Arrows(program, c.id)) != 0,
+                      IsWindowEnabled(Control(program, c.id)) != 0);
         }
-        EXPECT_EQ(Placed(Control(program, c.id)), wanted);
     }
     for (HWND child = GetWindow(program.window, GW_CHILD); child;
          child = GetWindow(child, GW_HWNDNEXT)) {
