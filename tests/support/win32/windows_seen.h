@@ -25,25 +25,15 @@ inline std::vector<LONG> Placed(HWND control) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-struct VisibleWindowSearch {
-    bool box;
-    HWND found;
-};
-
-inline BOOL CALLBACK TakeVisibleWindow(HWND window, LPARAM parameter) {
-    auto& search = *reinterpret_cast<VisibleWindowSearch*>(parameter);
-    if (IsWindowVisible(window) && HasClass(window, MessageBoxClass) == search.box) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The thread's visible message box (`box`) or visible window of another class, or nullptr.
 inline HWND VisibleWindowOf(DWORD thread, bool box) {
-    VisibleWindowSearch search{box, nullptr};
-    EnumThreadWindows(thread, TakeVisibleWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (GetWindowThreadProcessId(window, nullptr) == thread && IsWindowVisible(window) &&
+            HasClass(window, MessageBoxClass) == box) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 struct BoxAnswering {
