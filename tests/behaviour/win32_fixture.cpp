@@ -17,29 +17,6 @@ constexpr DWORD LookEveryMilliseconds = 10;
 constexpr DWORD WindowWaitMilliseconds = 5000;
 constexpr DWORD ClosingMilliseconds = 10000;
 
-struct BoxWatch {
-    DWORD uiThread = 0;
-    volatile LONG done = 0;
-    std::vector<SeenBox> seen;
-};
-
-DWORD WINAPI AnswerBoxes(LPVOID parameter) {
-    auto& watch = *static_cast<BoxWatch*>(parameter);
-    while (!InterlockedCompareExchange(&watch.done, 0, 0)) {
-        const HWND box = VisibleWindowOf(watch.uiThread, true);
-        if (!box) {
-            Sleep(LookEveryMilliseconds);
-            continue;
-        }
-        watch.seen.push_back({WindowTextOf(box), WindowTextOf(GetDlgItem(box, MessageBoxTextId))});
-        SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-        while (IsWindow(box)) {
-            Sleep(LookEveryMilliseconds);
-        }
-    }
-    return 0;
-}
-
 DWORD WINAPI CloseOnceUp(LPVOID parameter) {
     const auto uiThread = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(parameter));
     for (DWORD waited = 0; waited < WindowWaitMilliseconds; waited += LookEveryMilliseconds) {
@@ -76,14 +53,11 @@ void RunUntilQuiet() {
 }
 
 std::vector<SeenBox> BoxesShownWhile(const std::function<void()>& action) {
-    BoxWatch watch;
-    watch.uiThread = GetCurrentThreadId();
-    const HANDLE person = CreateThread(nullptr, 0, AnswerBoxes, &watch, 0, nullptr);
-    action();
-    InterlockedExchange(&watch.done, 1);
-    WaitForSingleObject(person, INFINITE);
-    CloseHandle(person);
-    return watch.seen;
+    std::vector<SeenBox> seen;
+    AnswerBoxesWhile(action, [&seen](HWND box) {
+        seen.push_back({WindowTextOf(box), WindowTextOf(GetDlgItem(box, MessageBoxTextId))});
+    });
+    return seen;
 }
 
 Text ShownTitle() {

@@ -78,17 +78,14 @@ TEST_F(LabelFit, EveryLabelThatFitsOnWindowsShowsItsWholeText) {
         RECT placed;
         GetClientRect(label, &placed);
 
-        const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0));
-        const HDC context = GetDC(label);
-        const HGDIOBJ oldFont = SelectObject(context, font);
         TEXTMETRICA metrics{};
-        GetTextMetricsA(context, &metrics);
         RECT oneLine = {0, 0, 0, 0};
-        DrawTextA(context, shown.c_str(), -1, &oneLine, DT_CALCRECT | DT_SINGLELINE);
         RECT wrapped = {0, 0, placed.right, 0};
-        DrawTextA(context, text.c_str(), -1, &wrapped, DT_CALCRECT | DT_WORDBREAK);
-        SelectObject(context, oldFont);
-        ReleaseDC(label, context);
+        MeasureInFontOf(label, [&](HDC context, const TEXTMETRICA& font) {
+            metrics = font;
+            DrawTextA(context, shown.c_str(), -1, &oneLine, DT_CALCRECT | DT_SINGLELINE);
+            DrawTextA(context, text.c_str(), -1, &wrapped, DT_CALCRECT | DT_WORDBREAK);
+        });
 
         if (placed.bottom < 2 * metrics.tmHeight) {
             // Drawn, not measured: the ink ends within the last character's width of the whole
@@ -118,18 +115,16 @@ TEST_F(LabelFit, EveryListShowsEachOfItsItemsWhole) {
         ASSERT_TRUE(GetComboBoxInfo(list, &parts));
         RECT opened{};
         GetClientRect(parts.hwndList, &opened);
-        const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0));
-        const HDC context = GetDC(list);
-        const HGDIOBJ oldFont = SelectObject(context, font);
         for (const std::string& item : c.texts) {
             SIZE needed{};
-            GetTextExtentPoint32A(context, item.c_str(), static_cast<int>(item.size()), &needed);
+            MeasureInFontOf(list, [&](HDC context, const TEXTMETRICA&) {
+                GetTextExtentPoint32A(context, item.c_str(), static_cast<int>(item.size()),
+                                      &needed);
+            });
             EXPECT_LE(needed.cx, parts.rcItem.right - parts.rcItem.left)
                 << '"' << item << "\" in the closed list " << c.id;
             EXPECT_LE(needed.cx, opened.right) << '"' << item << "\" in the opened list " << c.id;
         }
-        SelectObject(context, oldFont);
-        ReleaseDC(list, context);
     }
 }
 

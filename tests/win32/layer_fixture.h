@@ -1,5 +1,5 @@
-// The program's window built on the real platform for each test, and a way to wait for what the
-// platform delivers in its own time.
+// The program's window built on the real platform for each test, a way to wait for what the
+// platform delivers in its own time, and text measured in a control's own font.
 #pragma once
 
 #include "runtime/win32/layer.h"
@@ -9,6 +9,19 @@
 
 #include <utility>
 #include <vector>
+
+// Runs `measure` on a drawing context of `control` with the control's font chosen into it.
+template <typename Measure>
+void MeasureInFontOf(HWND control, Measure measure) {
+    const HDC context = GetDC(control);
+    const HGDIOBJ oldFont =
+        SelectObject(context, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(context, &metrics);
+    measure(context, metrics);
+    SelectObject(context, oldFont);
+    ReleaseDC(control, context);
+}
 
 using SeenEvent = std::pair<EventKind, ControlId>;
 

@@ -2,6 +2,7 @@
 // font, each scaled from the described window's 96 DPI; and the window moved to a monitor of
 // another DPI. CTest runs these at 96 DPI and again in Wine prefixes set to 120, 144 and 192 DPI,
 // telling the test which through OAMCALC_TEST_DPI.
+#include "tests/support/win32/windows_seen.h"
 #include "tests/support/window_description.h"
 #include "tests/win32/layer_fixture.h"
 
@@ -25,14 +26,6 @@ LONG AtDpi(int units, int dpi) {
     return (units * dpi + DescribedDpi / 2) / DescribedDpi;
 }
 
-// Left, top, right and bottom in the window's inner area, where the program places controls.
-std::vector<LONG> Placed(HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 void ExpectEveryControlAtItsBoxScaled(int dpi) {
     for (const DescribedControl& c : ReadWindowDescription().controls) {
         SCOPED_TRACE("control " + std::to_string(c.id) + " at " + std::to_string(dpi) + " DPI");
@@ -54,14 +47,8 @@ void ExpectEveryControlAtItsBoxScaled(int dpi) {
 void ExpectTheDialogFontAt(int dpi) {
     const LONG wanted = (DialogFontPoints * dpi + PointsPerInch / 2) / PointsPerInch;
     for (const DescribedControl& c : ReadWindowDescription().controls) {
-        const HWND control = ControlWindow(c.id);
-        const HDC context = GetDC(control);
-        const HGDIOBJ oldFont = SelectObject(
-            context, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
         TEXTMETRICA metrics{};
-        GetTextMetricsA(context, &metrics);
-        SelectObject(context, oldFont);
-        ReleaseDC(control, context);
+        MeasureInFontOf(ControlWindow(c.id), [&](HDC, const TEXTMETRICA& font) { metrics = font; });
         // 8 points falls between whole pixels at 96, 120 and 192 DPI.
         EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading, wanted, 1)
             << "control " << c.id << " at " << dpi << " DPI";
@@ -70,23 +57,21 @@ void ExpectTheDialogFontAt(int dpi) {
 
 using ScaledWindow = Win32Window;
 
-TEST_F(ScaledWindow, IsTheDescribedWindowAtTheDpi) {
+// As made, the window is the described one at this run's DPI. Moved to a monitor of another
+// scale, it is told the new DPI and a rectangle for it, and takes both; last, back to this run's
+// DPI. Only DPIs up to this run's, which fit its screen.
+TEST_F(ScaledWindow, IsTheDescribedWindowAtTheDpiAndTakesTheScaleAndRectangleOfAnother) {
     const WindowDescription described = ReadWindowDescription();
-    RECT inner{};
-    GetClientRect(window, &inner);
-    EXPECT_EQ(std::vector<LONG>({inner.right, inner.bottom}),
-              std::vector<LONG>({AtDpi(described.innerWidth, DpiOfThisRun()),
-                                 AtDpi(described.innerHeight, DpiOfThisRun())}));
-    ExpectEveryControlAtItsBoxScaled(DpiOfThisRun());
-    ExpectTheDialogFontAt(DpiOfThisRun());
-}
-
-// Moved to a monitor of another scale, the window is told the new DPI and a rectangle for it, and
-// takes both; last, back to this run's DPI. Only DPIs up to this run's, which fit its screen.
-TEST_F(ScaledWindow, MovedToAMonitorOfAnotherDpiTakesItsScaleAndTheSuggestedRectangle) {
-    RECT start{};
-    GetWindowRect(window, &start);
     const int dpi = DpiOfThisRun();
+    RECT start{};
+    GetClientRect(window, &start);
+    EXPECT_EQ(
+        std::vector<LONG>({start.right, start.bottom}),
+        std::vector<LONG>({AtDpi(described.innerWidth, dpi), AtDpi(described.innerHeight, dpi)}));
+    ExpectEveryControlAtItsBoxScaled(dpi);
+    ExpectTheDialogFontAt(dpi);
+
+    GetWindowRect(window, &start);
     for (const int other : {96, 120, 144, 192, dpi}) {
         if (other > dpi) {
             continue;
