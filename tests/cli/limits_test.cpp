@@ -1,10 +1,10 @@
 // The limits of the companion that only generated input reaches, each at the limit and one past
 // it on both sides: the longest line, dump sizes, the groups a dump holds whole for dump and diff,
-// the screen's scale, and dump's options together. The others are cases/limits_*.
+// and dump's options together. The others are cases/limits_*, and the screen's scale is
+// cases/screen_scale (1 and 8) and cases/pictures_usage (0 and 9).
 #include "tests/cli/run_program.h"
 
 #include <cstring>
-#include <regex>
 
 namespace {
 
@@ -147,24 +147,6 @@ TEST(Limits, DiffComparesTheEntriesBothDumpsHold) {
         EXPECT_TRUE(run.out.starts_with(row.record)) << run.out;
         EXPECT_EQ(run.err.empty(), row.entriesA == row.entriesB) << run.err;
     }
-}
-
-// N output pixels per screen pixel, 1 to 8, 2 when not given; 0 and 9 are refused in
-// cases/pictures_usage.
-TEST(Limits, ScreenScaleRunsFrom1To8) {
-    std::vector<int> sizes;
-    for (const char* scale : {"1", "8"}) {
-        Finished run = RunWith({"screen", "--scale", scale}, Dump(1));
-        EXPECT_EQ(run.exitCode, 0) << scale;
-        std::smatch size;
-        if (std::regex_search(run.out, size, std::regex(R"re(width="(\d+)" height="(\d+)")re"))) {
-            sizes.insert(sizes.end(), {std::stoi(size[1]), std::stoi(size[2])});
-        }
-    }
-    ASSERT_EQ(sizes.size(), 4u);
-    EXPECT_EQ(sizes[2] - sizes[0], 7 * 256);
-    EXPECT_EQ(sizes[3] - sizes[1], 7 * 192);
-    EXPECT_EQ(RunWith({"screen"}, Dump(1)).out, RunWith({"screen", "--scale", "2"}, Dump(1)).out);
 }
 
 // Every combination of dump's options, the format before or after the command: --engine keeps

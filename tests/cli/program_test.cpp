@@ -5,6 +5,8 @@
 // cases/, for every tree.
 #include "tests/cli/run_program.h"
 
+#include <nlohmann/json.hpp>
+
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -117,63 +119,19 @@ TEST(ExitCodes, ACommandLineMistakeIsOneShortLine) {
 // among them the echo of input, cut between characters and with bytes that are not UTF-8 as
 // U+FFFD (limits_echo).
 TEST(Json, EveryJsonLineOfTheCasesParses) {
-    std::string answers;
+    int parsed = 0;
     for (const auto& file : std::filesystem::directory_iterator(OAMCALC_CLI_CASES)) {
         std::ifstream text(file.path());
         for (std::string line; std::getline(text, line);) {
             bool object = line.starts_with('{') && line.ends_with('}');
             bool string = line.size() > 1 && line.starts_with('"') && line.ends_with('"');
-            answers += file.path().extension() == ".out" && (object || string) ? line + "\n" : "";
-        }
-    }
-    EXPECT_GT(JsonLines(answers).size(), 10u);
-}
-
-// The rules of screen position and box size at every edge: each shape and size code with both
-// settings of rotation/scaling and of bit 9, and X and Y at the first and last value on each side
-// of where the screen reads them as negative.
-TEST(Dump, PinsEveryEdgeOfPositionAndBox) {
-    constexpr int Sizes[3][4][2] = {{{8, 8}, {16, 16}, {32, 32}, {64, 64}},
-                                    {{16, 8}, {32, 8}, {32, 16}, {64, 32}},
-                                    {{8, 16}, {8, 32}, {16, 32}, {32, 64}}};
-    constexpr int Xs[4][2] = {{0, 0}, {255, 255}, {256, -256}, {511, -1}};
-    constexpr int Ys[4][2] = {{0, 0}, {191, 191}, {192, -64}, {255, -1}};
-    std::string dump;
-    for (unsigned index = 0; index < 64; ++index) {
-        unsigned shape = index >> 4, sizeCode = index >> 2 & 3, rotScale = index >> 1 & 1,
-                 bit9 = index & 1;
-        unsigned attr0 = shape << 14 | bit9 << 9 | rotScale << 8 | Ys[(index / 4) % 4][0];
-        unsigned attr1 = sizeCode << 14 | Xs[index % 4][0];
-        for (unsigned halfword : {attr0, attr1, 0u, 0u}) {
-            dump += static_cast<char>(halfword & 0xFF);
-            dump += static_cast<char>(halfword >> 8);
-        }
-    }
-    int in = InputFile(dump);
-    Finished run = RunProgram({"dump", "--json"}, in);
-    close(in);
-    std::vector<nlohmann::json> entries = JsonLines(run.out);
-    ASSERT_EQ(entries.size(), 64u) << run.err;
-    for (unsigned index = 0; index < 64; ++index) {
-        const nlohmann::json& entry = entries[index];
-        unsigned shape = index >> 4, sizeCode = index >> 2 & 3;
-        bool rotScale = index >> 1 & 1, bit9 = index & 1;
-        SCOPED_TRACE(entry.dump());
-        EXPECT_EQ(entry["screenX"], Xs[index % 4][1]);
-        EXPECT_EQ(entry["screenY"], Ys[(index / 4) % 4][1]);
-        EXPECT_EQ(entry["hidden"], !rotScale && bit9 ? 1 : 0);
-        EXPECT_EQ(entry["prohibited"], shape == 3 ? 1 : 0);
-        int factor = rotScale && bit9 ? 2 : 1;
-        for (auto [name, box, dimension] :
-             {std::tuple{"width", "boxWidth", 0}, std::tuple{"height", "boxHeight", 1}}) {
-            if (shape == 3) {
-                EXPECT_TRUE(entry[name].is_null() && entry[box].is_null());
-            } else {
-                EXPECT_EQ(entry[name], Sizes[shape][sizeCode][dimension]);
-                EXPECT_EQ(entry[box], factor * Sizes[shape][sizeCode][dimension]);
+            if (file.path().extension() == ".out" && (object || string)) {
+                EXPECT_FALSE(nlohmann::json::parse(line, nullptr, false).is_discarded()) << line;
+                ++parsed;
             }
         }
     }
+    EXPECT_GT(parsed, 10);
 }
 
 } // namespace

@@ -1,14 +1,12 @@
 // The built companion run as a script runs it, in its own process: its exit code, its two
-// streams, its peak memory, and each JSON line through a real parser.
+// streams and its peak memory.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -97,15 +95,4 @@ inline int InputFile(const std::string& head, std::size_t length = 0,
     std::fclose(file);
     lseek(descriptor, 0, SEEK_SET);
     return descriptor;
-}
-
-// Each line of the text, parsed by a real JSON parser.
-inline std::vector<nlohmann::json> JsonLines(const std::string& text) {
-    std::vector<nlohmann::json> values;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        values.push_back(nlohmann::json::parse(line, nullptr, false));
-        EXPECT_FALSE(values.back().is_discarded()) << line;
-    }
-    return values;
 }
