@@ -1,6 +1,6 @@
-// The codec by tables: worked entries both ways, the fixed results for values outside their
-// fields, the texts that are not entries, and every value of each attribute against the
-// independent shift-and-mask account.
+// The codec by tables: worked entries both ways (their fields are the companion's
+// cases/decode_arguments), the fixed results for values outside their fields, the texts that are
+// not entries, and every value of each attribute against the independent shift-and-mask account.
 #include "codec/bit_fields.h"
 #include "codec/decoder.h"
 #include "codec/encoder.h"
@@ -11,35 +11,6 @@
 
 namespace {
 
-struct WorkedEntry {
-    const char* entry;
-    OamFields fields; // as decoded: both readings of the places the flag decides
-};
-
-// clang-format off
-const WorkedEntry WorkedEntries[] = {
-    {"000000000000", {}},
-    {"7464912C5A01", {.shape = 1, .colorsPalettes = 1, .mosaic = 1, .mode = 1, .yCoordinate = 100,
-                      .sizeCode = 2, .rotScaleParam = 8, .hFlip = 1, .xCoordinate = 300,
-                      .paletteNumber = 5, .priority = 2, .tileNumber = 513}},
-    {"4464A12C5955", {.shape = 1, .mode = 1, .yCoordinate = 100, .sizeCode = 2,
-                      .rotScaleParam = 16, .vFlip = 1, .xCoordinate = 300, .paletteNumber = 5,
-                      .priority = 2, .tileNumber = 341}},
-    {"0300FFFFF000", {.doubleSize = 1, .objDisable = 1, .rotScale = 1, .sizeCode = 3,
-                      .rotScaleParam = 31, .vFlip = 1, .hFlip = 1, .xCoordinate = 511,
-                      .paletteNumber = 15}},
-    {"33FFEBFFFFFF", {.colorsPalettes = 1, .mosaic = 1, .doubleSize = 1, .objDisable = 1,
-                      .rotScale = 1, .yCoordinate = 255, .sizeCode = 3, .rotScaleParam = 21,
-                      .vFlip = 1, .xCoordinate = 511, .paletteNumber = 15, .priority = 3,
-                      .tileNumber = 1023}},
-    {"FEFFF1FFFFFF", {.shape = 3, .colorsPalettes = 1, .mosaic = 1, .mode = 3, .doubleSize = 1,
-                      .objDisable = 1, .yCoordinate = 255, .sizeCode = 3, .rotScaleParam = 24,
-                      .vFlip = 1, .hFlip = 1, .xCoordinate = 511, .paletteNumber = 15,
-                      .priority = 3, .tileNumber = 1023}},
-    {"C0008000FFFF", {.shape = 3, .sizeCode = 2, .paletteNumber = 15, .priority = 3,
-                      .tileNumber = 1023}},
-};
-
 // What the encoder writes for fields it is not meant to get: the flag leaves out the fields it
 // does not select, and a value outside its field still gives a fixed text.
 struct FixedResult {
@@ -48,6 +19,7 @@ struct FixedResult {
     const char* entry;
 };
 
+// clang-format off
 const FixedResult FixedResults[] = {
     {"flag off leaves out double size and the parameter",
      {.doubleSize = 1, .objDisable = 0, .rotScaleParam = 31}, "000000000000"},
@@ -79,10 +51,16 @@ const Text NotEntries[] = {
 };
 // clang-format on
 
-TEST(Codec, EncodesAndDecodesTheWorkedEntries) {
-    for (const WorkedEntry& worked : WorkedEntries) {
-        EXPECT_EQ(EncodeEntry(worked.fields), worked.entry);
-        EXPECT_EQ(DecodeEntry(worked.entry), worked.fields) << worked.entry;
+// The worked entries, whose fields the companion prints in cases/decode_arguments: the window's
+// codec reads each as the companion does, both readings of the places the flag decides, and
+// writes it back.
+TEST(Codec, ReadsTheWorkedEntriesAsTheCompanionAndWritesThemBack) {
+    for (const char* entry : {"000000000000", "7464912C5A01", "4464A12C5955", "0300FFFFF000",
+                              "33FFEBFFFFFF", "FEFFF1FFFFFF", "C0008000FFFF"}) {
+        const std::optional<AttributeWords> words = ReadEntryDigits(entry);
+        ASSERT_TRUE(words) << entry;
+        EXPECT_EQ(DecodeEntry(entry), FieldsOfWords(*words)) << entry;
+        EXPECT_EQ(EncodeEntry(FieldsOfWords(*words)), entry);
     }
 }
 
