@@ -1,6 +1,7 @@
-// The window as a person first meets it, against the committed description of it: title, size,
-// place and frame, and where each control sits (items, texts, ranges and states are the behaviour
-// suite's). Then its close box ends the program.
+// The window as a person first meets it: its place and frame, and the described controls with no
+// other window (its size and where each control sits are the Win32 layer's ScaledWindow test; its
+// title, items, texts, ranges and states the behaviour suite's). Then its close box ends the
+// program.
 #include "tests/e2e/program_fixture.h"
 #include "tests/support/window_description.h"
 
@@ -8,21 +9,8 @@ namespace {
 
 using StartedWindow = ProgramGroup;
 
-// Left, top, right and bottom in the window's inner area, where the program places controls.
-std::vector<LONG> Placed(HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 TEST_F(StartedWindow, IsTheDescribedWindowCentredOnTheScreen) {
     const WindowDescription described = ReadWindowDescription();
-    EXPECT_EQ(TextOf(program.window), described.title);
-    RECT inner{};
-    GetClientRect(program.window, &inner);
-    EXPECT_EQ(std::vector<LONG>({inner.right, inner.bottom}),
-              std::vector<LONG>({described.innerWidth, described.innerHeight}));
     RECT outer{};
     GetWindowRect(program.window, &outer);
     EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
@@ -33,19 +21,8 @@ TEST_F(StartedWindow, IsTheDescribedWindowCentredOnTheScreen) {
 
     std::size_t windows = described.controls.size();
     for (const DescribedControl& c : described.controls) {
-        SCOPED_TRACE("control " + std::to_string(c.id));
-        ASSERT_NE(Control(program, c.id), nullptr);
-        std::vector<LONG> wanted = {c.x, c.y, c.x + c.width, c.y + c.height};
-        if (c.kind == "spin") {
-            // The arrows take the right end of the field, half its height wide, greyed with it.
-            ++windows;
-            wanted[2] -= c.height / 2;
-            const HWND arrows = Arrows(program, c.id);
-            EXPECT_EQ(Placed(arrows),
-                      std::vector<LONG>({wanted[2], c.y, c.x + c.width, wanted[3]}));
-            EXPECT_EQ(IsWindowEnabled(arrows) != 0, IsWindowEnabled(Control(program, c.id)) != 0);
-        }
-        EXPECT_EQ(Placed(Control(program, c.id)), wanted);
+        EXPECT_NE(Control(program, c.id), nullptr) << "control " << c.id;
+        windows += c.kind == "spin"; // its arrows are a window of their own
     }
     for (HWND child = GetWindow(program.window, GW_CHILD); child;
          child = GetWindow(child, GW_HWNDNEXT)) {

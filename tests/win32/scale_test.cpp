@@ -35,10 +35,11 @@ void ExpectEveryControlAtItsBoxScaled(int dpi) {
         const LONG bottom = top + AtDpi(c.height, dpi);
         LONG numberRight = right;
         if (c.kind == "spin") {
-            // The arrows take the right end of the field, half its height wide.
+            // The arrows take the right end of the field, half its height wide, greyed with it.
             numberRight -= (bottom - top) / 2;
-            EXPECT_EQ(Placed(ArrowsOf(*FindControl(c.id))),
-                      std::vector<LONG>({numberRight, top, right, bottom}));
+            const HWND arrows = ArrowsOf(*FindControl(c.id));
+            EXPECT_EQ(Placed(arrows), std::vector<LONG>({numberRight, top, right, bottom}));
+            EXPECT_EQ(IsWindowEnabled(arrows), IsWindowEnabled(ControlWindow(c.id)));
         }
         EXPECT_EQ(Placed(ControlWindow(c.id)), std::vector<LONG>({left, top, numberRight, bottom}));
     }
