@@ -105,16 +105,6 @@ TEST(Streams, AnOverlongLineIsSkippedWithoutBeingHeld) {
     EXPECT_LT(run.peakKilobytes - base, 4 * 1024) << "peak " << run.peakKilobytes << " KiB";
 }
 
-// A command-line mistake is one line, whatever the arguments: the first stray one echoed.
-TEST(ExitCodes, ACommandLineMistakeIsOneShortLine) {
-    std::vector<std::string> args{"--bogus\x1B[31m"};
-    args.resize(60000, "stray");
-    Finished run = RunProgram(args, Closed);
-    EXPECT_EQ(run.exitCode, 64);
-    EXPECT_EQ(run.err, "oamcalc-cli: unexpected argument \"--bogus\\x1B[31m\" and 59999 more; run "
-                       "with --help for more information\n");
-}
-
 // Every JSON answer the cases hold (the program must print each exactly, in every tree) parses:
 // among them the echo of input, cut between characters and with bytes that are not UTF-8 as
 // U+FFFD (limits_echo).
