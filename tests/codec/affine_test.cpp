@@ -21,10 +21,6 @@ double Read(const Text& text) {
     return value;
 }
 
-std::optional<FixedMatrix> Rebuilt(const RotationScaleTexts& texts) {
-    return FixedMatrixFor(Read(texts.degrees), Read(texts.scaleX), Read(texts.scaleY));
-}
-
 std::string Shown(const FixedMatrix& m) {
     char text[40];
     std::snprintf(text, sizeof text, "%04hX %04hX %04hX %04hX", m[0], m[1], m[2], m[3]);
@@ -78,8 +74,8 @@ std::vector<Text> ShorterNeighbours(const Text& text) {
 void ExpectExact(const FixedMatrix& m) {
     std::optional<RotationScaleTexts> texts = ExactRotationScale(m);
     ASSERT_TRUE(texts) << Shown(m) << " shears";
-    ASSERT_EQ(Rebuilt(*texts), m) << Shown(m) << ": " << texts->degrees << " " << texts->scaleX
-                                  << "," << texts->scaleY;
+    ASSERT_EQ(FixedMatrixFor(Read(texts->degrees), Read(texts->scaleX), Read(texts->scaleY)), m)
+        << Shown(m) << ": " << texts->degrees << " " << texts->scaleX << "," << texts->scaleY;
     double degrees = Read(texts->degrees);
     EXPECT_TRUE(degrees > -180 && degrees <= 180) << texts->degrees;
     for (const Text& scaleX : ShorterNeighbours(texts->scaleX)) {

@@ -9,11 +9,6 @@
 
 constexpr DWORD ExitTimeoutMs = 10000;
 
-// The item a list shows, from 0; -1 for none.
-inline int Selection(const Program& program, ControlId list) {
-    return static_cast<int>(Ask(Control(program, list), CB_GETCURSEL));
-}
-
 inline bool IsOpen(const Program& program, ControlId list) {
     return Ask(Control(program, list), CB_GETDROPPEDSTATE) > 0;
 }

@@ -42,7 +42,8 @@ TEST_F(WindowUse, AnEntryIsEncoded) {
     for (int step = 0; step < StepsToWideSize; ++step) {
         Press({VK_DOWN});
     }
-    EXPECT_TRUE(WaitUntil([] { return Selection(program, ObjShapeCombo) == WideShape; }));
+    EXPECT_TRUE(
+        WaitUntil([] { return Ask(Control(program, ObjShapeCombo), CB_GETCURSEL) == WideShape; }));
     EXPECT_TRUE(IsOpen(program, ObjSizeCombo));
     Press({VK_RETURN});
     ASSERT_TRUE(WaitUntil([] { return !IsOpen(program, ObjSizeCombo); }));

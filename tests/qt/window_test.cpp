@@ -29,10 +29,6 @@ namespace {
 
 constexpr int TwoLineLabelHeight = 30; // a lower label holds one line
 
-int LinesFitting(int height) {
-    return height >= TwoLineLabelHeight ? 2 : 1;
-}
-
 // Whether a label's text, wrapped at `width`, is whole within its height and the lines it may hold.
 bool TextFits(const QLabel* label, int width) {
     const QFontMetrics metrics(label->font());
@@ -41,7 +37,7 @@ bool TextFits(const QLabel* label, int width) {
                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
     const int lines = (needed.height() - metrics.height()) / metrics.lineSpacing() + 1;
     return needed.width() <= width && needed.height() <= label->height() &&
-           lines <= LinesFitting(label->height());
+           lines <= (label->height() >= TwoLineLabelHeight ? 2 : 1);
 }
 
 // Where a control is drawn in the window, whether a frame holds it or the window itself.

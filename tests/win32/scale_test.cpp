@@ -16,11 +16,6 @@ constexpr int DescribedDpi = 96;
 constexpr int DialogFontPoints = 8;
 constexpr int PointsPerInch = 72;
 
-int DpiOfThisRun() {
-    const char* set = std::getenv("OAMCALC_TEST_DPI");
-    return set ? std::atoi(set) : DescribedDpi;
-}
-
 // Described units at `dpi`, to the nearest pixel.
 LONG AtDpi(int units, int dpi) {
     return (units * dpi + DescribedDpi / 2) / DescribedDpi;
@@ -63,7 +58,8 @@ using ScaledWindow = Win32Window;
 // DPI. Only DPIs up to this run's, which fit its screen.
 TEST_F(ScaledWindow, IsTheDescribedWindowAtTheDpiAndTakesTheScaleAndRectangleOfAnother) {
     const WindowDescription described = ReadWindowDescription();
-    const int dpi = DpiOfThisRun();
+    const char* runDpi = std::getenv("OAMCALC_TEST_DPI");
+    const int dpi = runDpi ? std::atoi(runDpi) : DescribedDpi;
     RECT start{};
     GetClientRect(window, &start);
     EXPECT_EQ(

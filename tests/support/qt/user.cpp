@@ -16,18 +16,6 @@
 
 namespace {
 
-// The control that is or holds the widget (a spin field holds its number part); -1 for none. A
-// frame holds the controls inside it: the control made last is the innermost.
-ControlId ControlHolding(const QWidget* widget) {
-    for (const ControlId id : std::views::reverse(ControlsInCreationOrder())) {
-        const QWidget* control = ControlWidget(id);
-        if (widget && (control == widget || control->isAncestorOf(widget))) {
-            return id;
-        }
-    }
-    return -1;
-}
-
 // The control as the widget it is, when it is one and takes input.
 template <typename Widget>
 Widget* Usable(ControlId id) {
@@ -113,8 +101,17 @@ void UserCloseWindow() {
     }
 }
 
+// The control that is or holds the focused widget (a spin field holds its number part). A frame
+// holds the controls inside it: the control made last is the innermost.
 ControlId FocusedControl() {
-    return ControlHolding(QApplication::focusWidget());
+    const QWidget* focused = QApplication::focusWidget();
+    for (const ControlId id : std::views::reverse(ControlsInCreationOrder())) {
+        const QWidget* control = ControlWidget(id);
+        if (focused && (control == focused || control->isAncestorOf(focused))) {
+            return id;
+        }
+    }
+    return -1;
 }
 
 bool IsControlEnabled(ControlId id) {

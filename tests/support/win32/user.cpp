@@ -10,12 +10,6 @@
 
 namespace {
 
-// The notification a control sends its parent about itself.
-void Notify(HWND control, WORD code) {
-    SendMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
-                 reinterpret_cast<LPARAM>(control));
-}
-
 // The control's window, when the control is of that kind.
 HWND WindowOfKind(ControlId id, ControlKind kind) {
     const ControlEntry* entry = FindControl(id);
@@ -31,7 +25,8 @@ void UserPickItem(ControlId id, std::int32_t index) {
     }
     // CB_SETCURSEL itself is silent; a person's pick also tells the parent.
     SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    Notify(list, CBN_SELCHANGE);
+    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
 }
 
 void UserTypeText(ControlId id, TextRef text) {
