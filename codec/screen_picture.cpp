@@ -65,27 +65,6 @@ Look LookOf(const OamFields& fields) {
     return {colour, PlainFillOpacity, colour, "none"};
 }
 
-enum class Showing { Drawn, Hidden, Prohibited, OffScreen, NotInDump };
-
-struct Placement {
-    Showing showing = Showing::NotInDump;
-    std::vector<ScreenRect> pieces;
-    PixelSize box;
-};
-
-Placement PlacementOf(const OamFields& fields) {
-    if (IsHidden(fields)) {
-        return {Showing::Hidden, {}, {}};
-    }
-    std::optional<PixelSize> size = SpriteSize(fields.shape, fields.sizeCode);
-    if (!size) {
-        return {Showing::Prohibited, {}, {}};
-    }
-    PixelSize box = BoundingBox(*size, fields);
-    std::vector<ScreenRect> pieces = VisiblePieces(fields, box);
-    return {pieces.empty() ? Showing::OffScreen : Showing::Drawn, pieces, box};
-}
-
 struct ListHeading {
     Showing showing;
     const char* heading;

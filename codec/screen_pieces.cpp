@@ -39,3 +39,16 @@ std::vector<ScreenRect> VisiblePieces(const OamFields& fields, PixelSize box) {
     }
     return pieces;
 }
+
+Placement PlacementOf(const OamFields& fields) {
+    if (IsHidden(fields)) {
+        return {Showing::Hidden, {}, {}};
+    }
+    std::optional<PixelSize> size = SpriteSize(fields.shape, fields.sizeCode);
+    if (!size) {
+        return {Showing::Prohibited, {}, {}};
+    }
+    PixelSize box = BoundingBox(*size, fields);
+    std::vector<ScreenRect> pieces = VisiblePieces(fields, box);
+    return {pieces.empty() ? Showing::OffScreen : Showing::Drawn, pieces, box};
+}

@@ -19,3 +19,16 @@ struct ScreenRect {
 // The pieces of a box of `box` pixels at the entry's coordinates that fall on the 256 x 192
 // screen, top to bottom; none when the box lies wholly off it.
 std::vector<ScreenRect> VisiblePieces(const OamFields& fields, PixelSize box);
+
+// How the screen shows an entry: not at all when it is hidden or of the prohibited shape, which has
+// no size; off the screen when its box covers no pixel of it; otherwise drawn, in its pieces. A
+// picture of a dump also lists the entries the dump does not hold.
+enum class Showing { Drawn, Hidden, Prohibited, OffScreen, NotInDump };
+
+struct Placement {
+    Showing showing = Showing::NotInDump;
+    std::vector<ScreenRect> pieces;
+    PixelSize box;
+};
+
+Placement PlacementOf(const OamFields& fields);

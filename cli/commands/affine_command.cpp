@@ -2,6 +2,7 @@
 
 #include "cli/exit_codes.h"
 #include "cli/input/blanks.h"
+#include "cli/input/digit_groups.h"
 #include "cli/output/answer_rows.h"
 #include "cli/output/messages.h"
 #include "codec/affine.h"
@@ -17,19 +18,19 @@ namespace {
 
 constexpr const char* AffineExamples = R"(  oamcalc-cli affine --angle 30 --scale 2
   oamcalc-cli affine 0000 FF00 0100 0000
+  oamcalc-cli affine "00B5 FF4B 00B5 00B5"
 )";
 
 constexpr const char* AffineDetails = R"(
 affine: --angle DEG (counter-clockwise) and --scale S or SX,SY give the matrix as the hardware
 uses it, screen to texture: PA = cos/sx, PB = -sin/sx, PC = sin/sy, PD = cos/sy, each rounded to
 the nearest 1/256 and refused when outside signed 8.8. Numbers are decimal, finite. Four
-halfwords PA PB PC PD give back an angle and scales with the fewest decimals that, given to
---angle and --scale, make the same four halfwords (scaleY negative for a mirror; a zero row takes
-the smallest scale beyond 512), and shear=0; when no angle and scales make them, the nearest
-ones, to 0.01 degree and 0.001, and shear=1.
+halfwords PA PB PC PD, as four arguments or in quotes as one, give back an angle and scales with
+the fewest decimals that, given to --angle and --scale, make the same four halfwords (scaleY
+negative for a mirror; a zero row takes the smallest scale beyond 512), and shear=0; when no
+angle and scales make them, the nearest ones, to 0.01 degree and 0.001, and shear=1.
 )";
 
-constexpr std::size_t HalfwordDigits = 4;
 // Only for a matrix that shears, whose angle and scales are the nearest, not exact.
 constexpr int AnglePlaces = 2;
 constexpr int ScalePlaces = 3;
@@ -123,12 +124,12 @@ void Forward(Session& session, const AffineCommand& command) {
     WriteTable(session, record);
 }
 
-void Back(Session& session, const AffineCommand& command) {
+void Back(Session& session, const std::vector<std::string_view>& parameters) {
     FixedMatrix matrix{};
     for (std::size_t i = 0; i < MatrixParameters; ++i) {
-        std::optional<std::int16_t> halfword = ReadHalfword(Trimmed(command.parameters[i]));
+        std::optional<std::int16_t> halfword = ReadHalfword(parameters[i]);
         if (!halfword) {
-            Fail(session, BadFieldExit, HalfwordMessage(i, command.parameters[i]));
+            Fail(session, BadFieldExit, HalfwordMessage(i, parameters[i]));
             return;
         }
         matrix[i] = *halfword;
@@ -166,16 +167,23 @@ CLI::App* AddAffineCommand(CLI::App& program, AffineCommand& command) {
     CLI::App* affine = AddCommand(program, AffineHelp());
     affine->add_option("--angle", command.degrees, "Degrees, counter-clockwise")->type_name("DEG");
     affine->add_option("--scale", command.scale, "S, or SX,SY")->type_name("S");
-    affine->add_option("PARAMETER", command.parameters, "PA PB PC PD, hexadecimal");
+    affine->add_option("PARAMETER", command.parameters,
+                       "PA PB PC PD, hexadecimal; blanks inside quotes split them");
     return affine;
 }
 
 void RunAffine(Session& session, const AffineCommand& command) {
+    // The four halfwords as separate arguments or, copied from a memory viewer, in quotes.
+    std::vector<std::string_view> parameters;
+    for (const std::string& argument : command.parameters) {
+        std::vector<std::string_view> words = BlankSeparated(argument);
+        parameters.insert(parameters.end(), words.begin(), words.end());
+    }
     bool forward = command.degrees || command.scale;
     if (forward == !command.parameters.empty() ||
-        (!forward && command.parameters.size() != MatrixParameters)) {
+        (!forward && parameters.size() != MatrixParameters)) {
         Fail(session, UsageExit, AffineUsageMessage());
         return;
     }
-    forward ? Forward(session, command) : Back(session, command);
+    forward ? Forward(session, command) : Back(session, parameters);
 }

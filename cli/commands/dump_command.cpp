@@ -4,7 +4,9 @@
 #include "cli/input/dump_file.h"
 #include "cli/output/answer_rows.h"
 #include "cli/output/messages.h"
+#include "cli/streams/descriptors.h"
 #include "codec/memory_layout.h"
+#include "codec/screen_pieces.h"
 #include "codec/sprite_geometry.h"
 
 #include <CLI/CLI.hpp>
@@ -16,6 +18,7 @@
 namespace {
 
 constexpr const char* DumpExamples = R"(  oamcalc-cli dump --engine a --visible oam.bin
+  oamcalc-cli dump --on-screen --tsv oam.bin
   oamcalc-cli dump --groups oam.bin
 )";
 
@@ -27,9 +30,12 @@ is read. One line per entry: engine, index, entry, the fields as decode names th
 height in pixels, screenX (signed 9 bits) and screenY (from 192 up, negative), boxWidth and
 boxHeight (doubled with doubleSize), hidden (rotScale=0 and objDisable=1), prohibited (shape 3,
 which has no size: its four sizes are null in JSON, left out of pairs and empty in a table) and
-group (with rotScale=1). --groups lists instead the 32 rotation/scaling groups of each engine the
-dump holds whole: PA to PD (the group halfwords of entries 4g to 4g+3) in hex and as signed 8.8
-numbers, and users, the entries that use the group.
+group (with rotScale=1). --visible leaves out the hidden entries and nothing else; --on-screen
+keeps only entries whose box has a pixel on the 256 x 192 screen, as screen draws them: not
+hidden, not prohibited, X signed 9 bits, Y wrapping at 256. A choice that leaves nothing says so
+on standard error (exit 0). --groups lists instead the 32 rotation/scaling groups of each engine
+the dump holds whole: PA to PD (the group halfwords of entries 4g to 4g+3) in hex and as signed
+8.8 numbers, and users, the entries that use the group.
 )";
 
 // 0 for A, 1 for B.
@@ -88,25 +94,38 @@ Record GroupRecord(std::size_t engine, std::size_t group, const FixedMatrix& mat
     return record;
 }
 
-void WriteEntries(Session& session, const DumpCommand& command, std::optional<std::size_t> engine,
-                  std::span<const std::uint8_t> dump) {
+// --visible drops what OAM switches off; --on-screen also what the screen does not show: the same
+// placement the picture of the screens draws by.
+bool Chosen(const DumpCommand& command, const OamFields& fields) {
+    if (command.onScreenOnly) {
+        return PlacementOf(fields).showing == Showing::Drawn;
+    }
+    return !(command.visibleOnly && IsHidden(fields));
+}
+
+// How many records were written.
+std::size_t WriteEntries(Session& session, const DumpCommand& command,
+                         std::optional<std::size_t> engine, std::span<const std::uint8_t> dump) {
     std::vector<OamFields> all = DecodeAll(dump);
     StartTable(session, EntryRecordOf(0, {}, {}));
+    std::size_t written = 0;
     for (std::size_t index = 0; index < all.size(); ++index) {
-        if (EngineWanted(engine, index / EntriesPerEngine) &&
-            !(command.visibleOnly && IsHidden(all[index]))) {
+        if (EngineWanted(engine, index / EntriesPerEngine) && Chosen(command, all[index])) {
             Text entry = EntryTextOf(DumpEntry(dump, index));
             Write(session, EntryRecordOf(index, entry, all[index]));
+            ++written;
         }
     }
+    return written;
 }
 
 // A group is listed when the dump holds all four entries that carry its parameters. The entries
 // that use it are those with rotation/scaling on and its number; such entries are never hidden.
-void WriteGroups(Session& session, std::optional<std::size_t> wanted,
-                 std::span<const std::uint8_t> dump) {
+std::size_t WriteGroups(Session& session, std::optional<std::size_t> wanted,
+                        std::span<const std::uint8_t> dump) {
     std::vector<OamFields> all = DecodeAll(dump);
     StartTable(session, GroupRecord(0, 0, {}, {}));
+    std::size_t written = 0;
     for (std::size_t engine = 0; engine < EngineCount; ++engine) {
         std::size_t first = engine * EntriesPerEngine;
         for (std::size_t group = 0; group < GroupsPerEngine; ++group) {
@@ -124,8 +143,10 @@ void WriteGroups(Session& session, std::optional<std::size_t> wanted,
                 }
             }
             Write(session, GroupRecord(engine, group, matrix, users));
+            ++written;
         }
     }
+    return written;
 }
 
 } // namespace
@@ -140,13 +161,19 @@ CLI::App* AddDumpCommand(CLI::App& program, DumpCommand& command) {
     dump->add_option("FILE", command.path, "The dump; - or none for standard input");
     // The values are named in the help, where the shell's completion reads them too.
     dump->add_option("--engine", command.engineName, "Only engine a or b")->type_name("TEXT:{a,b}");
-    dump->add_flag("--visible", command.visibleOnly, "Leave out hidden entries");
+    dump->add_flag("--visible", command.visibleOnly,
+                   "Leave out hidden entries (rotScale=0 and objDisable=1), only those");
+    dump->add_flag("--on-screen", command.onScreenOnly,
+                   "Only entries with at least one pixel on the 256 x 192 screen");
     dump->add_flag("--groups", command.groups, "Print the rotation/scaling groups instead");
     return dump;
 }
 
 std::optional<std::vector<std::uint8_t>> LoadDump(Session& session, const std::string& path,
                                                   int inputDescriptor, int notADumpExit) {
+    if (path == StandardInputPath && IsTerminal(inputDescriptor)) {
+        ReportError(session.errorDescriptor, AwaitingDumpMessage());
+    }
     DumpFile file = ReadDumpFile(path, inputDescriptor);
     if (file.fault == DumpFault::None) {
         return std::move(file.bytes);
@@ -167,9 +194,16 @@ void RunDump(Session& session, const DumpCommand& command, int inputDescriptor) 
     if (!dump) {
         return;
     }
-    if (command.groups) {
-        WriteGroups(session, engine, *dump);
-    } else {
-        WriteEntries(session, command, engine, *dump);
+    std::size_t written = command.groups ? WriteGroups(session, engine, *dump)
+                                         : WriteEntries(session, command, engine, *dump);
+    // A selection that leaves nothing says why: an empty answer alone looks like a failure unseen.
+    if (written == 0) {
+        EmptySelection why = engine && *engine * EntriesPerEngine >= dump->size() / BytesPerEntry
+                                 ? EmptySelection::EngineNotInDump
+                             : command.groups       ? EmptySelection::NoWholeGroup
+                             : command.onScreenOnly ? EmptySelection::NoneOnScreen
+                                                    : EmptySelection::AllHidden;
+        ReportError(session.errorDescriptor,
+                    EmptySelectionMessage(why, command.path, dump->size(), engine));
     }
 }

@@ -11,9 +11,10 @@
 #include <vector>
 
 struct DumpCommand {
-    std::string path = "-"; // "-" is standard input
-    std::string engineName; // a or b; both when not given
-    bool visibleOnly = false;
+    std::string path = "-";    // "-" is standard input
+    std::string engineName;    // a or b; both when not given
+    bool visibleOnly = false;  // not hidden
+    bool onScreenOnly = false; // with a pixel on the screen
     bool groups = false;
 };
 

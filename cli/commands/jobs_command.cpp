@@ -3,10 +3,12 @@
 #include "cli/exit_codes.h"
 #include "cli/input/assignments.h"
 #include "cli/input/blanks.h"
+#include "cli/input/digit_groups.h"
 #include "cli/input/field_names.h"
 #include "cli/input/memory_order.h"
 #include "cli/output/answer_rows.h"
 #include "cli/output/messages.h"
+#include "cli/streams/descriptors.h"
 #include "cli/streams/line_reader.h"
 #include "codec/bit_fields.h"
 #include "codec/layout.h"
@@ -119,6 +121,7 @@ void DecodeJob(Session& session, std::string_view job, std::int64_t number) {
     std::optional<AttributeWords> words;
     std::optional<MemoryEntry> memory;
     std::string shownEntry;
+    Digits typed; // the entry's digits as given, without the blanks between halfwords
     if (session.memoryOrder) {
         memory = ReadMemoryOrder(job);
         if (memory) {
@@ -126,8 +129,9 @@ void DecodeJob(Session& session, std::string_view job, std::int64_t number) {
             std::copy_n(memory->halfwords.begin(), AttributeCount, words->begin());
             shownEntry = MemoryOrderText(EntryTextOf(*memory));
         }
-    } else {
-        words = ReadEntryDigits(job);
+    } else if (std::optional<EntryRead> read = ReadEntry(job)) {
+        words = read->words;
+        typed = read->digits;
     }
     if (!words) {
         FailJob(session, BadEntryExit, NotAnEntryText(job, session.memoryOrder), number, job);
@@ -141,7 +145,7 @@ void DecodeJob(Session& session, std::string_view job, std::int64_t number) {
     }
     EntryAnswer answer;
     answer.line = number;
-    answer.entry = session.memoryOrder ? std::string_view(shownEntry) : job;
+    answer.entry = session.memoryOrder ? std::string_view(shownEntry) : typed.View();
     answer.fields = &fields;
     answer.memoryOrder = session.memoryOrder;
     if (memory && memory->hasGroupHalfword) {
@@ -185,8 +189,12 @@ void RunJob(Session& session, JobKind kind, std::string_view job, std::int64_t n
 }
 
 // Every non-blank line of the input, as a job of that kind, until the input ends, fails, or the
-// output fails.
+// output fails. A person at a terminal is told what to type, and how to end.
 void RunLines(Session& session, int inputDescriptor, JobKind kind) {
+    if (IsTerminal(inputDescriptor)) {
+        ReportError(session.errorDescriptor,
+                    AwaitingJobsMessage(kind != JobKind::Encode, kind != JobKind::Decode));
+    }
     LineReader reader = OpenLineReader(inputDescriptor, &session.out);
     while (session.out.error == 0) {
         InputLine line = NextLine(reader);
@@ -206,6 +214,27 @@ void RunLines(Session& session, int inputDescriptor, JobKind kind) {
             RunJob(session, kind, job, line.number);
         }
     }
+}
+
+// Bytes or halfwords typed without quotes reach the program as arguments of their own: each alone
+// is no entry, all together one. That is one mistake of the command line, said once, not a failed
+// entry for each piece. The pieces joined, as one argument would give them.
+std::optional<std::string> UnquotedEntry(const std::vector<std::string>& entries,
+                                         bool memoryOrder) {
+    auto reads = [memoryOrder](std::string_view text) {
+        return memoryOrder ? ReadMemoryOrder(text).has_value() : ReadEntry(text).has_value();
+    };
+    if (entries.size() < 2) {
+        return std::nullopt;
+    }
+    std::string joined;
+    for (const std::string& entry : entries) {
+        if (reads(entry)) {
+            return std::nullopt;
+        }
+        joined += std::string(joined.empty() ? "" : " ") + std::string(Trimmed(entry));
+    }
+    return reads(joined) ? std::optional(joined) : std::nullopt;
 }
 
 // Each argument is one entry; the encode words are one job, as if they were one line.
@@ -248,7 +277,8 @@ CommandHelp EncodeHelp() {
 
 void AddJobCommands(CLI::App& program, JobsCommand& command) {
     command.decode = AddCommand(program, DecodeHelp());
-    command.decode->add_option("ENTRY", command.entries, "Twelve hexadecimal digits, either case");
+    command.decode->add_option("ENTRY", command.entries,
+                               "Twelve hex digits, either case; blanks only between halfwords");
     command.decode->add_flag("--memory-order", command.memoryOrder,
                              "Take each entry as 6 or 8 bytes in memory order");
 
@@ -261,6 +291,11 @@ void AddJobCommands(CLI::App& program, JobsCommand& command) {
 
 void RunJobs(Session& session, const JobsCommand& command, int inputDescriptor) {
     session.memoryOrder = command.memoryOrder;
+    if (std::optional<std::string> joined = UnquotedEntry(command.entries, command.memoryOrder)) {
+        Fail(session, UsageExit,
+             UnquotedEntryMessage(command.entries.size(), *joined, command.memoryOrder));
+        return;
+    }
     EntryAnswer columnsOnly;
     columnsOnly.memoryOrder = session.memoryOrder;
     StartTable(session, EntryRecord(columnsOnly));

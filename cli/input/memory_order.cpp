@@ -1,6 +1,6 @@
 #include "cli/input/memory_order.h"
 
-#include "cli/input/blanks.h"
+#include "cli/input/digit_groups.h"
 #include "codec/layout.h"
 #include "runtime/text.h"
 
@@ -13,24 +13,19 @@ constexpr int DigitBits = 4;
 } // namespace
 
 std::optional<MemoryEntry> ReadMemoryOrder(std::string_view text) {
+    std::optional<Digits> digits = WithoutBlanks(text, ByteDigits);
+    if (!digits) {
+        return std::nullopt;
+    }
     std::array<std::uint8_t, BytesPerEntry> bytes{};
-    std::size_t count = 0;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (IsBlank(text[i])) {
-            ++i;
-            continue;
-        }
-        if (count == bytes.size() || i + 1 >= text.size()) {
-            return std::nullopt;
-        }
-        int high = DigitValue(text[i], HexBase);
-        int low = DigitValue(text[i + 1], HexBase);
+    std::size_t count = digits->size / ByteDigits;
+    for (std::size_t i = 0; i < count; ++i) {
+        int high = DigitValue(digits->text[i * ByteDigits], HexBase);
+        int low = DigitValue(digits->text[i * ByteDigits + 1], HexBase);
         if (high < 0 || low < 0) {
             return std::nullopt;
         }
-        bytes[count++] = static_cast<std::uint8_t>(high << DigitBits | low);
-        i += 2;
+        bytes[i] = static_cast<std::uint8_t>(high << DigitBits | low);
     }
     return EntryFromBytes(std::span(bytes).first(count));
 }

@@ -1,5 +1,5 @@
 // An entry's bytes as a memory viewer shows and copies them: two hexadecimal digits a byte, in
-// address order, blanks allowed between bytes but not inside one.
+// address order, blanks allowed between bytes but not inside one (digit_groups.h).
 #pragma once
 
 #include "codec/memory_layout.h"

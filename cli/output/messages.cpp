@@ -5,6 +5,7 @@
 #include "cli/output/answer_rows.h"
 #include "cli/output/formats.h"
 #include "cli/output/json_string.h"
+#include "cli/streams/descriptors.h"
 #include "cli/streams/line_reader.h"
 #include "codec/dump_contents.h"
 #include "codec/memory_layout.h"
@@ -107,6 +108,19 @@ std::string EngineMessage(std::string_view given) {
     return "--engine " + QuotedEcho(given) + ": expected a or b" + TryHelp;
 }
 
+std::string AwaitingJobsMessage(bool decodes, bool encodes) {
+    std::string jobs = decodes && encodes ? "entries to decode or name=value jobs to encode"
+                       : decodes          ? "entries to decode"
+                                          : "name=value jobs to encode";
+    return "waiting for " + jobs + ", one a line, on standard input; end with " + EndOfInputKeys();
+}
+
+std::string AwaitingDumpMessage() {
+    return std::string(
+               "waiting for a raw OAM dump on standard input (or name its file); end with ") +
+           EndOfInputKeys();
+}
+
 std::string NotAnEntryText(std::string_view job, bool memoryOrder) {
     return QuotedEcho(job) + ": " + NotAnEntryMessage +
            (memoryOrder ? MemoryOrderExpected : EntryExpected);
@@ -142,6 +156,12 @@ std::string LineTooLongMessage() {
 
 std::string OnLine(std::int64_t line, std::string_view message) {
     return "line " + std::to_string(line) + ": " + std::string(message);
+}
+
+std::string UnquotedEntryMessage(std::size_t arguments, std::string_view joined, bool memoryOrder) {
+    return std::to_string(arguments) + " arguments make one entry" +
+           (memoryOrder ? " in memory order: give its bytes" : ": give its digits") +
+           " as one argument, in quotes: " + QuotedEcho(joined);
 }
 
 std::string ShownDumpPath(const std::string& path) {
@@ -180,6 +200,30 @@ std::string PictureUnwrittenMessage(const std::string& picturePath, int error) {
 
 std::string BothStandardInputMessage() {
     return "A and B cannot both be standard input";
+}
+
+std::string EmptySelectionMessage(EmptySelection why, const std::string& path,
+                                  std::size_t dumpBytes, std::optional<std::size_t> engine) {
+    std::string dump = ShownDumpPath(path);
+    std::string of = engine ? " of engine " + std::string(EngineNames[*engine]) + " in " : " in ";
+    std::string said;
+    switch (why) {
+    case EmptySelection::EngineNotInDump:
+        said = dump + " holds engine " + std::string(EngineNames[0]) + " only (" +
+               std::to_string(dumpBytes) + " bytes)";
+        break;
+    case EmptySelection::NoWholeGroup:
+        said = "no rotation/scaling group" + of + dump +
+               " is whole (group g is carried by entries 4g to 4g+3)";
+        break;
+    case EmptySelection::AllHidden:
+        said = "every entry" + of + dump + " is hidden (rotScale=0 and objDisable=1)";
+        break;
+    case EmptySelection::NoneOnScreen:
+        said = "no entry" + of + dump + " has a pixel on the screen";
+        break;
+    }
+    return "nothing printed: " + said;
 }
 
 std::string DumpSizesDifferMessage(const std::string& oldPath, std::size_t oldEntries,

@@ -10,6 +10,7 @@
 #include "cli/input/dump_file.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,11 +33,17 @@ std::string UsageMessage(std::string_view parserMessage);
 std::string UnexpectedArgumentsMessage(std::string_view first, std::size_t more);
 std::string EngineMessage(std::string_view given);
 
+// What a person at a terminal is to type, and the keys that end it.
+std::string AwaitingJobsMessage(bool decodes, bool encodes);
+std::string AwaitingDumpMessage();
+
 // Decode and encode jobs; a job of a batch is named by its line.
 std::string NotAnEntryText(std::string_view job, bool memoryOrder);
 std::string AssignmentMessage(const AssignmentProblem& problem);
 std::string LineTooLongMessage();
 std::string OnLine(std::int64_t line, std::string_view message);
+// One entry typed as several arguments, without the quotes that make it one: `joined` is the one.
+std::string UnquotedEntryMessage(std::size_t arguments, std::string_view joined, bool memoryOrder);
 
 // Dumps: "standard input" for "-", the path echoed otherwise.
 std::string ShownDumpPath(const std::string& path);
@@ -46,6 +53,10 @@ std::string ScreenScaleMessage(std::string_view given);
 std::string PictureIsDumpMessage(const std::string& picturePath);
 std::string PictureUnwrittenMessage(const std::string& picturePath, int error);
 std::string BothStandardInputMessage();
+// Why dump printed no record. `engine`: the one asked for, if any.
+enum class EmptySelection { EngineNotInDump, NoWholeGroup, AllHidden, NoneOnScreen };
+std::string EmptySelectionMessage(EmptySelection why, const std::string& path,
+                                  std::size_t dumpBytes, std::optional<std::size_t> engine);
 std::string DumpSizesDifferMessage(const std::string& oldPath, std::size_t oldEntries,
                                    const std::string& newPath, std::size_t newEntries);
 

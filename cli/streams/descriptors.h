@@ -22,7 +22,11 @@ Transfer ReadSome(int descriptor, char* buffer, std::size_t size);
 // Some of the bytes; WriteAll in standard_output.cpp repeats until all are written.
 Transfer WriteSome(int descriptor, const char* bytes, std::size_t size);
 
+// A terminal or console a person types at or reads.
 bool IsTerminal(int descriptor);
+
+// The keys that end input typed at a terminal, for the line that says what is awaited.
+const char* EndOfInputKeys();
 
 // True when a read now would block: the output waiting in the buffer is then sent first, so a
 // program on the other end of both pipes gets its answers before it has to send more.

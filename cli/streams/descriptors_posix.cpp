@@ -35,6 +35,10 @@ bool IsTerminal(int descriptor) {
     return isatty(descriptor) == 1;
 }
 
+const char* EndOfInputKeys() {
+    return "Ctrl-D";
+}
+
 bool ReadWouldWait(int descriptor) {
     pollfd watched{descriptor, POLLIN, 0};
     return poll(&watched, 1, 0) == 0;

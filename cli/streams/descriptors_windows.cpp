@@ -4,6 +4,7 @@
 #include <climits>
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 
 namespace {
 
@@ -30,8 +31,17 @@ Transfer WriteSome(int descriptor, const char* bytes, std::size_t size) {
     return {static_cast<std::size_t>(count), 0};
 }
 
+// A console alone: _isatty also holds for NUL and the serial ports, character devices where no
+// one types or reads.
 bool IsTerminal(int descriptor) {
-    return _isatty(descriptor) != 0;
+    DWORD mode = 0;
+    return _isatty(descriptor) != 0 &&
+           GetConsoleMode(reinterpret_cast<HANDLE>(_get_osfhandle(descriptor)), &mode) != 0;
+}
+
+// At the start of a line, Ctrl-Z ends the console's input once Enter sends the line.
+const char* EndOfInputKeys() {
+    return "Ctrl-Z then Enter";
 }
 
 // Without a portable way to ask a console or pipe whether data is waiting, every read is taken to

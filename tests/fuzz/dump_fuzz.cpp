@@ -1,7 +1,9 @@
 // Puts files of any size through dump, screen and diff. A whole number of entries up to both
 // engines is a dump and the others are refused with the documented codes (1, and 2 for diff); each
 // entry dump prints is the independent account's reading of its bytes; every JSON line parses;
-// a dump diffed with itself is the same (0), and with one changed byte differs (1).
+// a dump diffed with itself is the same (0), and with one changed byte differs (1). --on-screen
+// keeps the entries that the hardware's rule, applied row by row and column by column below, puts
+// a pixel of on the screen.
 #include "tests/fuzz/fuzz_support.h"
 #include "tests/support/shift_and_mask.h"
 
@@ -16,6 +18,31 @@ std::uint16_t HalfwordAt(const std::uint8_t* data, std::size_t at) {
     return static_cast<std::uint16_t>(data[at] | data[at + 1] << 8);
 }
 
+// Width and height by shape (square, wide, tall) and size code; shape 3 has none.
+constexpr int Sides[3][4][2] = {{{8, 8}, {16, 16}, {32, 32}, {64, 64}},
+                                {{16, 8}, {32, 8}, {32, 16}, {64, 32}},
+                                {{8, 16}, {8, 32}, {16, 32}, {32, 64}}};
+
+// Some row r < 192 with (r - Y) mod 256 below the height, and some column c < 256 with
+// (c - X) mod 512 below the width; never for a hidden entry or the prohibited shape.
+bool OnScreen(Attributes a) {
+    int shape = a.attr0 >> 14, affine = a.attr0 >> 8 & 1, bit9 = a.attr0 >> 9 & 1;
+    if (shape == 3 || (!affine && bit9)) {
+        return false;
+    }
+    int twice = affine && bit9 ? 2 : 1;
+    int width = Sides[shape][a.attr1 >> 14][0] * twice,
+        height = Sides[shape][a.attr1 >> 14][1] * twice;
+    bool row = false, column = false;
+    for (int r = 0; r < 192; ++r) {
+        row = row || (r - (a.attr0 & 0xFF) + 256) % 256 < height;
+    }
+    for (int c = 0; c < 256; ++c) {
+        column = column || (c - (a.attr1 & 0x1FF) + 512) % 512 < width;
+    }
+    return row && column;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -26,13 +53,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(dump.exitCode == (isDump ? 0 : 1));
     std::vector<nlohmann::json> entries = JsonLines(dump.out);
     Require(entries.size() == (isDump ? size / EntryBytes : 0));
+    std::vector<nlohmann::json> onScreen =
+        JsonLines(RunProgram({"dump", "--json", "--on-screen"}, bytes).out);
+    std::size_t kept = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::uint8_t* entry = data + i * EntryBytes;
         Attributes attributes{HalfwordAt(entry, 0), HalfwordAt(entry, 2), HalfwordAt(entry, 4)};
         Require(entries[i]["entry"] == EntryText(attributes));
         Require(entries[i]["tileNumber"] == StatesOf(attributes).tileNumber);
+        if (OnScreen(attributes)) {
+            Require(kept < onScreen.size() && onScreen[kept++] == entries[i]);
+        }
     }
-    for (const char* format : {"--tsv", "--groups", "--visible"}) {
+    Require(kept == onScreen.size());
+    for (const char* format : {"--tsv", "--groups", "--visible", "--on-screen"}) {
         Require(RunProgram({"dump", format}, bytes).exitCode == dump.exitCode);
     }
     JsonLines(RunProgram({"dump", "--groups", "--json"}, bytes).out);

@@ -3,9 +3,11 @@
 // prefix, no "inf" or "nan" and no leading "+"; affine gives each parameter within half a step of
 // the exact matrix, or refuses one beyond signed 8.8; the matrix it gives, read back, names an
 // angle and scales that give it again; screen takes exactly the decimal numbers 1 to 8, leading
-// zeros and blanks around allowed.
+// zeros and blanks around allowed. Four halfwords in one argument, blanks between, are read as the
+// same four given one an argument.
 #include "tests/fuzz/fuzz_support.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <numbers>
@@ -133,6 +135,24 @@ void CheckScreenScale(std::string_view scaleText) {
     }
 }
 
+void CheckQuotedHalfwords(std::string_view text) {
+    std::vector<std::string> separate{"affine", "--json"};
+    for (std::size_t start = text.find_first_not_of(Blanks); start != std::string_view::npos;) {
+        std::size_t end = std::min(text.find_first_of(Blanks, start), text.size());
+        separate.emplace_back(text.substr(start, end - start));
+        start = text.find_first_not_of(Blanks, end);
+    }
+    // A word that starts with "-" is an option when it stands alone.
+    if (std::any_of(separate.begin() + 2, separate.end(),
+                    [](const std::string& word) { return word.starts_with('-'); })) {
+        return;
+    }
+    Ran quoted = RunProgram({"affine", "--json", std::string(text)});
+    Ran apart = RunProgram(separate);
+    Require(quoted.exitCode == apart.exitCode && quoted.out == apart.out &&
+            quoted.err == apart.err);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -145,5 +165,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view second = split == std::string_view::npos ? "1" : text.substr(split + 1);
     CheckAffine(first, second);
     CheckScreenScale(first);
+    CheckQuotedHalfwords(first);
     return 0;
 }
