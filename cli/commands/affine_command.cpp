@@ -19,8 +19,8 @@ constexpr const char* AffineExamples = R"(  oamcalc-cli affine --angle 30 --scal
   oamcalc-cli affine 0000 FF00 0100 0000
 )";
 
-constexpr const char* AffineDetails = R"(
-affine: --angle DEG (counter-clockwise) and --scale S or SX,SY give the matrix as the hardware
+constexpr const char* AffineDetails =
+    R"(--angle DEG (counter-clockwise) and --scale S or SX,SY give the matrix as the hardware
 uses it, screen to texture: PA = cos/sx, PB = -sin/sx, PC = sin/sy, PD = cos/sy, each rounded to
 the nearest 1/256 and refused when outside signed 8.8. Numbers are decimal, finite. Four
 halfwords PA PB PC PD give back an angle and scales with the fewest decimals that, given to
@@ -28,6 +28,8 @@ halfwords PA PB PC PD give back an angle and scales with the fewest decimals tha
 the smallest scale beyond 512), and shear=0; when no angle and scales make them, the nearest
 ones, to 0.01 degree and 0.001, and shear=1.
 )";
+
+constexpr std::array AffineTopics = {HelpTopic::ExitCodes};
 
 constexpr std::size_t HalfwordDigits = 4;
 // Only for a matrix that shears, whose angle and scales are the nearest, not exact.
@@ -154,12 +156,9 @@ void Back(Session& session, const AffineCommand& command) {
 } // namespace
 
 CommandHelp AffineHelp() {
-    return {"affine",
-            "A rotation/scaling matrix from an angle and scales, or back",
-            AffineExamples,
-            AffineDetails,
-            {},
-            {}};
+    return {"affine",       "A rotation/scaling matrix from an angle and scales, or back",
+            AffineExamples, AffineDetails,
+            AffineTopics,   {}};
 }
 
 CLI::App* AddAffineCommand(CLI::App& program, AffineCommand& command) {

@@ -107,6 +107,11 @@ std::string EngineMessage(std::string_view given) {
     return "--engine " + QuotedEcho(given) + ": expected a or b" + TryHelp;
 }
 
+std::string UnknownHelpMessage(std::string_view given) {
+    return "no help topic or command " + QuotedEcho(given) +
+           "; oamcalc-cli help lists the topics and the commands";
+}
+
 std::string NotAnEntryText(std::string_view job, bool memoryOrder) {
     return QuotedEcho(job) + ": " + NotAnEntryMessage +
            (memoryOrder ? MemoryOrderExpected : EntryExpected);

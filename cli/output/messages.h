@@ -31,6 +31,7 @@ std::string InputOutputProblem(std::string_view what, int error);
 std::string UsageMessage(std::string_view parserMessage);
 std::string UnexpectedArgumentsMessage(std::string_view first, std::size_t more);
 std::string EngineMessage(std::string_view given);
+std::string UnknownHelpMessage(std::string_view given);
 
 // Decode and encode jobs; a job of a batch is named by its line.
 std::string NotAnEntryText(std::string_view job, bool memoryOrder);
