@@ -4,9 +4,9 @@
 
 namespace {
 
-constexpr ProgramAbout About = {"oamcalc", OAMCALC_VERSION,
-                                "Converts one Nintendo DS OAM sprite entry to and from its fields; "
-                                "oamcalc-cli is for scripts."};
+constexpr ProgramAbout About = {
+    "oamcalc", OAMCALC_VERSION,
+    "Converts one Nintendo DS OAM sprite entry to and from its fields, in a window."};
 
 } // namespace
 

@@ -31,13 +31,41 @@ std::string HelpText(const ProgramAbout& about) {
            "  -v, --version   Displays version information.\r\n";
 }
 
+std::wstring Wide(const std::string& text) {
+    int length =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                        length);
+    return wide;
+}
+
+// A console takes characters; anything else that is a character device (a terminal under Wine)
+// takes the bytes.
+bool WriteToConsole(HANDLE console, const std::string& text) {
+    std::wstring wide = Wide(text);
+    DWORD written = 0;
+    return WriteConsoleW(console, wide.data(), static_cast<DWORD>(wide.size()), &written,
+                         nullptr) != 0;
+}
+
+void WriteBytes(HANDLE handle, const std::string& text) {
+    DWORD written = 0;
+    WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
 void WriteAnswer(const std::string& text) {
     HANDLE inherited = GetStdHandle(STD_OUTPUT_HANDLE);
     DWORD kind =
         inherited && inherited != INVALID_HANDLE_VALUE ? GetFileType(inherited) : FILE_TYPE_UNKNOWN;
     if (kind == FILE_TYPE_DISK || kind == FILE_TYPE_PIPE) {
-        DWORD written = 0;
-        WriteFile(inherited, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        WriteBytes(inherited, text);
+        return;
+    }
+    if (kind == FILE_TYPE_CHAR) {
+        if (!WriteToConsole(inherited, text)) {
+            WriteBytes(inherited, text);
+        }
         return;
     }
     if (!AttachConsole(ATTACH_PARENT_PROCESS)) {
@@ -47,13 +75,7 @@ void WriteAnswer(const std::string& text) {
         CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, 0, nullptr);
     if (console != INVALID_HANDLE_VALUE) {
-        int length =
-            MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-        std::wstring wide(static_cast<std::size_t>(length), L'\0');
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                            length);
-        DWORD written = 0;
-        WriteConsoleW(console, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        WriteToConsole(console, text);
         CloseHandle(console);
     }
     FreeConsole();

@@ -2,13 +2,16 @@
 # parser prints counted, and `help COMMAND` prints the same. The commands are those `help` lists,
 # so a new one is held to it too.
 #
-#   cmake [-DEMULATOR=wine] -DPROGRAM=exe -DMAX_LINES=30 -P this
+#   cmake [-DEMULATOR=wine] -DPROGRAM=exe -DMAX_LINES=30 -DSCRATCH=build/file -P this
+#
+# The output goes through a file, not a pipe, which Wine's helper processes would hold open.
 function(run_program variable)
     execute_process(COMMAND ${EMULATOR} ${PROGRAM} ${ARGN}
-        OUTPUT_VARIABLE output RESULT_VARIABLE exit_code)
+        OUTPUT_FILE ${SCRATCH} ERROR_FILE ${SCRATCH}.err RESULT_VARIABLE exit_code)
     if(NOT exit_code EQUAL 0)
         message(FATAL_ERROR "oamcalc-cli ${ARGN}: exit code ${exit_code}")
     endif()
+    file(READ ${SCRATCH} output)
     string(REPLACE "\r" "" output "${output}")
     set(${variable} "${output}" PARENT_SCOPE)
 endfunction()
