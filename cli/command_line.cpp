@@ -3,6 +3,7 @@
 #include "cli/commands/affine_command.h"
 #include "cli/commands/diff_command.h"
 #include "cli/commands/dump_command.h"
+#include "cli/commands/help_command.h"
 #include "cli/commands/jobs_command.h"
 #include "cli/commands/screen_command.h"
 #include "cli/exit_codes.h"
@@ -21,14 +22,6 @@ constexpr const char* Description =
     "Converts Nintendo DS OAM sprite entries (twelve hexadecimal digits) to and from their fields.";
 
 constexpr const char* VersionText = "oamcalc-cli " OAMCALC_VERSION;
-
-constexpr const char* ExitCodesHelp = R"(
-Exit codes: 0 every job went through; 1 an entry is not twelve hexadecimal digits ("This is not a
-valid 6 bytes OAM"), a line is too long, or a dump is not a whole number of entries; 2 an unknown
-field, a value outside its field's range, a field that rotScale does not select, or a bad affine
-value; 64 a bad command line; 74 standard input, the dump or standard output could not be read
-or written. A reader that goes away ends the run at once: by the signal SIGPIPE (a shell shows
-141) unless SIGPIPE is ignored, then with 74. With several failures, the highest.)";
 
 // The parser's own message names every stray argument in full; one line, each argument echoed.
 std::string UsageProblem(const CLI::App& app, const CLI::ParseError& error) {
@@ -76,9 +69,11 @@ int RunCommandLine(int argc, const char* const* argv, const Descriptors& descrip
     CLI::App* diff = AddDiffCommand(app, diffCommand);
     AffineCommand affineCommand;
     CLI::App* affine = AddAffineCommand(app, affineCommand);
+    HelpCommand helpCommand;
+    CLI::App* help = AddHelpCommand(app, helpCommand);
     const std::array<CommandHelp, 6> helps = {DecodeHelp(), EncodeHelp(), DumpHelp(),
                                               ScreenHelp(), DiffHelp(),   AffineHelp()};
-    app.footer(ProgramFooter(helps, ExitCodesHelp));
+    app.footer(ProgramFooter(helps));
 
     try {
         app.parse(argc, argv);
@@ -102,6 +97,8 @@ int RunCommandLine(int argc, const char* const* argv, const Descriptors& descrip
         RunDiff(session, diffCommand, descriptors.input);
     } else if (affine->parsed()) {
         RunAffine(session, affineCommand);
+    } else if (help->parsed()) {
+        RunHelp(session, app, helpCommand);
     } else {
         RunJobs(session, jobs, descriptors.input);
     }

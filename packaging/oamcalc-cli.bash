@@ -1,11 +1,13 @@
 # bash completion for oamcalc-cli                          -*- shell-script -*-
-# The commands, options and option values offered are read from the program's own help, so that
-# they follow the program as it grows.
+# The commands, options, option values, field names and help topics offered are read from the
+# program's own help, so that they follow the program as it grows.
 
-# The lines of one section ("Options:", "Subcommands:") of the help, without their indent.
-_comp_oamcalc_cli_section()
+# The lines of one section ("Options:", "Subcommands:") of what the program prints for the
+# arguments after the section's name, without their indent.
+_comp_oamcalc_cli_printed_section()
 {
-    local program=$1 command=$2 section=$3 line inside=""
+    local program=$1 section=$2 line inside=""
+    shift 2
     while IFS= read -r line; do
         if [[ $line == "$section:" ]]; then
             inside=1
@@ -13,7 +15,22 @@ _comp_oamcalc_cli_section()
             [[ $line ]] || break
             printf '%s\n' "${line#"${line%%[! ]*}"}"
         fi
-    done < <(LC_ALL=C "$program" ${command:+"$command"} --help 2>/dev/null)
+    done < <(LC_ALL=C "$program" "$@" 2>/dev/null)
+}
+
+# The same, of the help of the program or of a command.
+_comp_oamcalc_cli_section()
+{
+    _comp_oamcalc_cli_printed_section "$1" "$3" ${2:+"$2"} --help
+}
+
+# "name=" for each field that encode takes, from the table of `help fields`: its first column.
+_comp_oamcalc_cli_fields()
+{
+    local line
+    while IFS= read -r line; do
+        [[ $line =~ ^\ \ ([a-z][A-Za-z]*)\ \  ]] && printf '%s=\n' "${BASH_REMATCH[1]}"
+    done < <(LC_ALL=C "$1" help fields 2>/dev/null)
 }
 
 # Prints "name" for an option alone, "name=" for one that takes a value, and "name=a b" for one
@@ -79,6 +96,18 @@ _comp_oamcalc_cli()
         mapfile -t COMPREPLY < <(compgen -W "${options[*]%%=*}" -- "$cur")
     elif [[ ! $command ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$commands" -- "$cur")
+    elif [[ $command == encode ]]; then
+        # A value (the shell may split name=value at "="): nothing to offer.
+        [[ $cur == *=* || $prev == = ]] && return
+        mapfile -t COMPREPLY < <(compgen -W "$(_comp_oamcalc_cli_fields "$program")" -- "$cur")
+        # The value follows the "=" at once.
+        compopt -o nospace 2>/dev/null
+    elif [[ $command == help ]]; then
+        local subjects
+        subjects=$(for i in Topics Commands; do
+            _comp_oamcalc_cli_printed_section "$program" "$i" help
+        done | while read -r i _; do printf '%s ' "$i"; done)
+        mapfile -t COMPREPLY < <(compgen -W "$subjects" -- "$cur")
     elif _comp_oamcalc_cli_section "$program" "$command" Positionals | grep -q '^[A-Z]*FILE'; then
         # A command whose arguments are files (dump's FILE) gets file names.
         _filedir

@@ -38,3 +38,12 @@ foreach(program oamcalc oamcalc-cli)
     set_tests_properties(${program}_file PROPERTIES LABELS static)
 endforeach()
 
+
+# The program asked for its help and its version, answered through the pipe it inherits.
+add_test(NAME program_help_and_version
+    COMMAND ${CMAKE_COMMAND} -DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}
+        -DPROGRAM=$<TARGET_FILE:oamcalc> -DVERSION=${PROJECT_VERSION}
+        -DSCRATCH=${CMAKE_CURRENT_BINARY_DIR}/program_help_and_version.err
+        -P ${CMAKE_CURRENT_LIST_DIR}/program_help_and_version.cmake)
+set_tests_properties(program_help_and_version PROPERTIES TIMEOUT 120 ENVIRONMENT
+    "${oam_wine_environment};WINEDEBUG=-all")

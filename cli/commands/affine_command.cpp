@@ -21,8 +21,8 @@ constexpr const char* AffineExamples = R"(  oamcalc-cli affine --angle 30 --scal
   oamcalc-cli affine "00B5 FF4B 00B5 00B5"
 )";
 
-constexpr const char* AffineDetails = R"(
-affine: --angle DEG (counter-clockwise) and --scale S or SX,SY give the matrix as the hardware
+constexpr const char* AffineDetails =
+    R"(--angle DEG (counter-clockwise) and --scale S or SX,SY give the matrix as the hardware
 uses it, screen to texture: PA = cos/sx, PB = -sin/sx, PC = sin/sy, PD = cos/sy, each rounded to
 the nearest 1/256 and refused when outside signed 8.8. Numbers are decimal, finite. Four
 halfwords PA PB PC PD, as four arguments or in quotes as one, give back an angle and scales with
@@ -31,6 +31,9 @@ negative for a mirror; a zero row takes the smallest scale beyond 512), and shea
 angle and scales make them, the nearest ones, to 0.01 degree and 0.001, and shear=1.
 )";
 
+constexpr std::array AffineTopics = {HelpTopic::ExitCodes};
+
+constexpr std::size_t HalfwordDigits = 4;
 // Only for a matrix that shears, whose angle and scales are the nearest, not exact.
 constexpr int AnglePlaces = 2;
 constexpr int ScalePlaces = 3;
@@ -155,12 +158,9 @@ void Back(Session& session, const std::vector<std::string_view>& parameters) {
 } // namespace
 
 CommandHelp AffineHelp() {
-    return {"affine",
-            "A rotation/scaling matrix from an angle and scales, or back",
-            AffineExamples,
-            AffineDetails,
-            {},
-            {}};
+    return {"affine",       "A rotation/scaling matrix from an angle and scales, or back",
+            AffineExamples, AffineDetails,
+            AffineTopics,   {}};
 }
 
 CLI::App* AddAffineCommand(CLI::App& program, AffineCommand& command) {

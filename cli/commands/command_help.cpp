@@ -6,15 +6,22 @@
 
 namespace {
 
-constexpr const char* SeeProgramExitCodes = "\nExit codes: see oamcalc-cli --help.";
-
 std::string ExamplesTitle(std::string_view examples) {
     return std::count(examples.begin(), examples.end(), '\n') > 1 ? "Examples:\n" : "Example:\n";
 }
 
+// CLI11 puts an empty line before the footer and a newline after it.
 std::string CommandFooter(const CommandHelp& help) {
-    return ExamplesTitle(help.examples) + std::string(help.examples) + help.details +
-           std::string(help.exitCodes.empty() ? SeeProgramExitCodes : help.exitCodes);
+    std::string footer = ExamplesTitle(help.examples) + std::string(help.examples) + "\n" +
+                         std::string(help.details);
+    if (!help.exitCodes.empty()) {
+        footer += "\n" + std::string(help.exitCodes);
+    }
+    if (!help.topics.empty()) {
+        footer += "\n" + TopicPointer(help.topics);
+    }
+    footer.pop_back();
+    return footer;
 }
 
 } // namespace
@@ -25,24 +32,17 @@ CLI::App* AddCommand(CLI::App& program, const CommandHelp& help) {
     return command;
 }
 
-std::string ProgramFooter(std::span<const CommandHelp> commands, std::string_view exitCodes) {
+std::string ProgramFooter(std::span<const CommandHelp> commands) {
     std::string footer = "Examples:\n";
     for (const CommandHelp& help : commands) {
         footer += help.examples;
     }
-    const std::string* previous = nullptr;
-    for (const CommandHelp& help : commands) {
-        if (previous && *previous == help.details) {
-            continue;
-        }
-        previous = &help.details;
-        if (!help.heading.empty()) {
-            footer += "\n" + std::string(help.heading) + ":";
-        }
-        footer += help.details;
-        if (!help.exitCodes.empty()) {
-            footer += std::string(help.exitCodes) + "\n";
-        }
+    std::string topics;
+    for (const TopicHelp& topic : HelpTopics()) {
+        topics += std::string(topics.empty() ? "  " : ", ") + std::string(topic.name);
     }
-    return footer + std::string(exitCodes);
+    return footer +
+           "\nA command's own help: oamcalc-cli COMMAND --help, or oamcalc-cli help COMMAND.\n"
+           "What several commands share: oamcalc-cli help TOPIC, where the topics are\n" +
+           topics + ".";
 }

@@ -19,8 +19,8 @@ namespace {
 
 constexpr const char* DiffExamples = "  oamcalc-cli diff before.bin after.bin\n";
 
-constexpr const char* DiffDetails = R"(
-One record per entry whose three attributes differ: engine, index, entryOld and entryNew, and
+constexpr const char* DiffDetails =
+    R"(One record per entry whose three attributes differ: engine, index, entryOld and entryNew, and
 for each changed field its value in A and in B as NAMEOld and NAMENew (a field that the
 rotation/scaling flag selects on one side only is shown on that side alone). --groups also
 compares the 32 rotation/scaling matrices of each engine, one record per group whose PA to PD
@@ -28,9 +28,12 @@ differ; with --tsv they follow as a second table after an empty line. Dumps of d
 are compared over the entries both hold, with a note on standard error.
 )";
 
-constexpr const char* DiffExitCodes = R"(
-Exit codes, as diff(1): 0 the dumps are the same, 1 they differ, 2 a file is not a dump; 64 a bad
-command line, 74 a failed read or write.)";
+constexpr const char* DiffExitCodes =
+    R"(Exit codes, as diff(1): 0 the dumps are the same, 1 they differ, 2 a file is not a dump; 64 a bad
+command line, 74 a failed read or write.
+)";
+
+constexpr std::array DiffTopics = {HelpTopic::Dumps, HelpTopic::Fields};
 
 constexpr const char* EngineName = "engine";
 constexpr const char* IndexName = "index";
@@ -208,7 +211,7 @@ void CompareGroups(Session& session, const std::array<Side, 2>& sides, std::size
 CommandHelp DiffHelp() {
     return {"diff",       "Print what changed between two raw OAM dumps",
             DiffExamples, DiffDetails,
-            "diff A B",   DiffExitCodes};
+            DiffTopics,   DiffExitCodes};
 }
 
 CLI::App* AddDiffCommand(CLI::App& program, DiffCommand& command) {

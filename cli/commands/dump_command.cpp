@@ -11,6 +11,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <array>
 #include <cctype>
 #include <string_view>
 #include <vector>
@@ -22,21 +23,18 @@ constexpr const char* DumpExamples = R"(  oamcalc-cli dump --engine a --visible 
   oamcalc-cli dump --groups oam.bin
 )";
 
-constexpr const char* DumpDetails = R"(
-dump [FILE|-]: a raw OAM dump (standard input for "-" or no FILE): 1024 bytes per engine, engine
-A from 0x07000000, engine B from 0x07000400; entry n at byte 8n (attr0, attr1, attr2, group
-halfword, little-endian). A dump of any whole number of entries from the start, up to 2048 bytes,
-is read. One line per entry: engine, index, entry, the fields as decode names them, width and
-height in pixels, screenX (signed 9 bits) and screenY (from 192 up, negative), boxWidth and
-boxHeight (doubled with doubleSize), hidden (rotScale=0 and objDisable=1), prohibited (shape 3,
-which has no size: its four sizes are null in JSON, left out of pairs and empty in a table) and
-group (with rotScale=1). --visible leaves out the hidden entries and nothing else; --on-screen
-keeps only entries whose box has a pixel on the 256 x 192 screen, as screen draws them: not
-hidden, not prohibited, X signed 9 bits, Y wrapping at 256. A choice that leaves nothing says so
-on standard error (exit 0). --groups lists instead the 32 rotation/scaling groups of each engine
-the dump holds whole: PA to PD (the group halfwords of entries 4g to 4g+3) in hex and as signed
-8.8 numbers, and users, the entries that use the group.
+constexpr const char* DumpDetails =
+    R"(One line per entry: engine, index, entry, the fields as decode names them, width and height in
+pixels, screenX (signed 9 bits) and screenY (from 192 up, negative), boxWidth and boxHeight
+(doubled with doubleSize), hidden (rotScale=0 and objDisable=1), prohibited (shape 3, which has
+no size: its four sizes are null in JSON, left out of pairs and empty in a table) and group (with
+rotScale=1). --on-screen takes the box as screen draws it: X signed 9 bits, Y wrapping at 256.
+A choice that leaves nothing says so on standard error (exit 0). --groups lists instead the 32
+rotation/scaling groups of each engine the dump holds whole: PA to PD (the group halfwords of
+entries 4g to 4g+3) in hex and as signed 8.8 numbers, and users, the entries that use the group.
 )";
+
+constexpr std::array DumpTopics = {HelpTopic::Dumps, HelpTopic::Fields, HelpTopic::ExitCodes};
 
 // 0 for A, 1 for B.
 std::optional<std::size_t> EngineNamed(const std::string& name) {
@@ -152,8 +150,9 @@ std::size_t WriteGroups(Session& session, std::optional<std::size_t> wanted,
 } // namespace
 
 CommandHelp DumpHelp() {
-    return {"dump", "Print every entry of a raw OAM memory dump", DumpExamples, DumpDetails, {},
-            {}};
+    return {"dump",       "Print every entry of a raw OAM memory dump",
+            DumpExamples, DumpDetails,
+            DumpTopics,   {}};
 }
 
 CLI::App* AddDumpCommand(CLI::App& program, DumpCommand& command) {

@@ -17,6 +17,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 
@@ -33,68 +34,18 @@ constexpr const char* EncodeExamples =
   oamcalc-cli encode --memory-order xCoordinate=300 tileNumber=513
 )";
 
-constexpr const char* BatchesHelp = R"(
-Batches: with no ENTRY or FIELD, each line of standard input is one job: a line with "=" is
-encoded, any other line is decoded (after "decode" or "encode", every line is that kind of job).
-Blanks (space, tab, CR, VT, FF) around a job are ignored, and so is a byte-order mark at the
-start; blank lines are skipped; a line may be at most 4096 bytes. Answers go to standard output,
-one line each. A bad line is reported on standard error as "line N: ..." and the others still
-run; with --inline-errors it is reported in standard output instead, in place of its answer, so
-every non-blank line gives exactly one line: line=N error="...", or in JSON {"line":N,
-"input":"...","error":"..."} with input the line's first 40 bytes ("..." when cut; a byte that
-is not UTF-8 as U+FFFD). --tsv writes a header row and then the columns line, entry,
-every field and error, each row the same columns, empty where rotScale does not select a field.
-Arguments are all or nothing: any bad one, and no answer is printed.
+constexpr const char* DecodeDetails =
+    R"(Prints the fields that the rotation/scaling flag selects, as name=value in a fixed order, and
+sizeCode for every shape. With no ENTRY, each line of standard input is one job.
 )";
 
-constexpr const char* MemoryOrderHelp = R"(
-Memory order: --memory-order reads and writes an entry's bytes as a memory viewer shows them,
-two hexadecimal digits a byte, attr0 attr1 attr2 each little-endian: "64 74 2C 91 01 5A" is
-7464912C5A01. Decode takes six bytes, or eight with the group halfword (then also printed as
-groupHalfword); blanks may stand between bytes.
+constexpr const char* EncodeDetails =
+    R"(Fields not given are 0; size="W x H" gives shape and sizeCode together, by the window's size
+names. All the arguments are one entry; with none, each line of standard input is one job.
 )";
 
-constexpr std::size_t RangeColumn = 18;
-constexpr std::size_t NoteColumn = 32;
-
-std::string HelpLine(const std::string& name, const std::string& range, const std::string& note) {
-    std::string line = "  " + name;
-    line.resize(std::max(line.size() + 1, RangeColumn), ' ');
-    line += range;
-    if (!note.empty()) {
-        line.resize(std::max(line.size() + 1, NoteColumn), ' ');
-        line += note;
-    }
-    return line + "\n";
-}
-
-// The field list in the help comes from the same table that decoding and encoding use.
-std::string FieldsHelp() {
-    std::string help = "\nFields, in the order decode prints them (encode takes 0 for a field not "
-                       "given):\n";
-    for (const FieldLayout& field : EntryFields) {
-        std::string note;
-        if (field.place.reading != FlagReading::Always) {
-            note = "only with " + std::string(RotScaleName) +
-                   (field.place.reading == FlagReading::FlagOn ? "=1" : "=0");
-        }
-        help += HelpLine(std::string(field.name), RangeText(field), note);
-    }
-    help += HelpLine(SizeName, "for shape and sizeCode together, a size of the window's list:", "");
-    for (std::size_t shapeStart = 0; shapeStart < SizeNames.size(); shapeStart += SizesPerShape) {
-        std::string sizes;
-        for (std::size_t item = shapeStart; item < shapeStart + SizesPerShape; ++item) {
-            sizes += std::string(item == shapeStart ? "" : ", ") + "\"" + SizeNames[item] + "\"";
-        }
-        help += HelpLine("", sizes, "");
-    }
-    return help;
-}
-
-// Decode and encode share them: the program's help gives them once.
-std::string JobsDetails() {
-    return FieldsHelp() + BatchesHelp + MemoryOrderHelp;
-}
+constexpr std::array JobTopics = {HelpTopic::Fields, HelpTopic::Batches, HelpTopic::MemoryOrder,
+                                  HelpTopic::ExitCodes};
 
 enum class JobKind { Decode, Encode, ByContent };
 
@@ -262,17 +213,15 @@ void RunArguments(Session& session, const std::vector<std::string>& entries,
 } // namespace
 
 CommandHelp DecodeHelp() {
-    return {"decode",
-            "Print the fields of each ENTRY, one line per entry",
-            DecodeExamples,
-            JobsDetails(),
-            {},
-            {}};
+    return {"decode",       "Print the fields of each ENTRY, one line per entry",
+            DecodeExamples, DecodeDetails,
+            JobTopics,      {}};
 }
 
 CommandHelp EncodeHelp() {
-    return {"encode", "Print the twelve digits of the entry", EncodeExamples, JobsDetails(), {},
-            {}};
+    return {"encode",       "Print the twelve digits of the entry",
+            EncodeExamples, EncodeDetails,
+            JobTopics,      {}};
 }
 
 void AddJobCommands(CLI::App& program, JobsCommand& command) {

@@ -10,6 +10,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <filesystem>
 #include <optional>
@@ -19,18 +20,18 @@ namespace {
 
 constexpr const char* ScreenExamples = "  oamcalc-cli screen oam.bin -o screens.svg\n";
 
-constexpr const char* ScreenDetails = R"(
-One 256 x 192 screen for each engine the dump reaches, side by side. Each entry is a box labelled
+constexpr const char* ScreenDetails =
+    R"(One 256 x 192 screen for each engine the dump reaches, side by side. Each entry is a box labelled
 with its index, where the hardware shows it: row r when (r - Y) mod 256 is less than the box's
 height, column c when (c - X) mod 512 is less than its width, so a box that passes the bottom or
 the right comes back at the top or the left. Double-size boxes are doubled; an entry with
 rotation/scaling carries its group ("5 g3"). Boxes are coloured by priority; semi-transparent
 entries are paler and dashed, OBJ window entries grey and dotted. Hidden entries, the prohibited
 shape, entries wholly off the screen and entries the dump does not hold are listed under the
-screen.)";
+screen. Exit codes as for dump: 1 a file that is not a dump, 74 a failed read or write.
+)";
 
-constexpr const char* ScreenExitCodes =
-    " Exit codes as for dump: 1 a file that is not a dump, 74 a failed read or write.";
+constexpr std::array ScreenTopics = {HelpTopic::Dumps};
 
 // --scale as plain decimal digits between blanks, as every other number the program reads: the
 // parser's own reading would take "010" as octal 8 and "0x8" as 8. The text becomes the number's
@@ -58,12 +59,9 @@ bool IsSameFile(const std::string& dump, const std::string& picture) {
 } // namespace
 
 CommandHelp ScreenHelp() {
-    return {"screen",
-            "Draw the screens of a raw OAM dump, as SVG",
-            ScreenExamples,
-            ScreenDetails,
-            "screen [DUMP|-] [-o FILE.svg]",
-            ScreenExitCodes};
+    return {"screen",       "Draw the screens of a raw OAM dump, as SVG",
+            ScreenExamples, ScreenDetails,
+            ScreenTopics,   {}};
 }
 
 CLI::App* AddScreenCommand(CLI::App& program, ScreenCommand& command) {

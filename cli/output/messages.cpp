@@ -121,6 +121,11 @@ std::string AwaitingDumpMessage() {
            EndOfInputKeys();
 }
 
+std::string UnknownHelpMessage(std::string_view given) {
+    return "no help topic or command " + QuotedEcho(given) +
+           "; oamcalc-cli help lists the topics and the commands";
+}
+
 std::string NotAnEntryText(std::string_view job, bool memoryOrder) {
     return QuotedEcho(job) + ": " + NotAnEntryMessage +
            (memoryOrder ? MemoryOrderExpected : EntryExpected);

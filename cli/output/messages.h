@@ -32,6 +32,7 @@ std::string InputOutputProblem(std::string_view what, int error);
 std::string UsageMessage(std::string_view parserMessage);
 std::string UnexpectedArgumentsMessage(std::string_view first, std::size_t more);
 std::string EngineMessage(std::string_view given);
+std::string UnknownHelpMessage(std::string_view given);
 
 // What a person at a terminal is to type, and the keys that end it.
 std::string AwaitingJobsMessage(bool decodes, bool encodes);

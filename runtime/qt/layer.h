@@ -50,9 +50,11 @@ void ReadStatusNotes();
 void NoteNeededLabelWidth(QWidget* label, QRect box);
 void FitLabels();
 
-// Start-up (startup.cpp): the application object, made once per process. Without a display the
+// Start-up (startup.cpp): the application object, made once per process, given the program's
+// command line when one was kept, so that Qt takes its own options. Without a display the
 // process ends here, with one line on stderr.
 void EnsureApplication();
+void KeepCommandLine(int& argc, char** argv);
 
 // The controls' look (compact_style.cpp): the named style with arrows as narrow as on Windows.
 class QStyle;

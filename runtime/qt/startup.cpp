@@ -29,6 +29,10 @@ constexpr const char* ProgramIcons = ":/icons";
 // are passed on once it has worked.
 std::vector<std::pair<QtMsgType, QString>> startUpMessages;
 
+// The program's own command line; without one (a test), the program's name alone.
+int* keptArgumentCount = nullptr;
+char** keptArguments = nullptr;
+
 // Qt ends the process with abort() when it cannot open a display. Before that, say why in one
 // line and end with 1, as a program does that cannot run here.
 void ReportNoDisplay(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -54,7 +58,11 @@ void EnsureApplication() {
     static std::string name = ProgramName;
     static char* arguments[] = {name.data(), nullptr};
     const QtMessageHandler previous = qInstallMessageHandler(ReportNoDisplay);
-    new QApplication(argumentCount, arguments);
+    if (keptArguments) {
+        new QApplication(*keptArgumentCount, keptArguments);
+    } else {
+        new QApplication(argumentCount, arguments);
+    }
     qInstallMessageHandler(previous);
     for (const auto& [type, message] : startUpMessages) {
         qt_message_output(type, QMessageLogContext(), message);
@@ -72,6 +80,11 @@ void EnsureApplication() {
     QApplication::setWindowIcon(icon);
     ReadListsByName();
     ReadStatusNotes();
+}
+
+void KeepCommandLine(int& argc, char** argv) {
+    keptArgumentCount = &argc;
+    keptArguments = argv;
 }
 
 void StartControls() {
