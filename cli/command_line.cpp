@@ -11,6 +11,7 @@
 #include <CLI/CLI.hpp>
 
 #include <array>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,10 +31,19 @@ value; 64 a bad command line; 74 standard input, the dump or standard output cou
 or written. A reader that goes away ends the run at once: by the signal SIGPIPE (a shell shows
 141) unless SIGPIPE is ignored, then with 74. With several failures, the highest.)";
 
-// The parser's own message names every stray argument in full; one line, each argument echoed.
-std::string UsageProblem(const CLI::App& app, const CLI::ParseError& error) {
+// The parser's own message names every stray argument in full; one line, each argument echoed. A
+// stray first word where a command would stand is a mistyped command.
+std::string UsageProblem(const CLI::App& app, const CLI::ParseError& error,
+                         std::span<const CommandHelp> commands) {
     if (dynamic_cast<const CLI::ExtrasError*>(&error)) {
         std::vector<std::string> extras = app.remaining(true);
+        if (!extras.empty() && app.get_subcommands().empty() && !extras.front().starts_with('-')) {
+            std::vector<std::string_view> names;
+            for (const CommandHelp& help : commands) {
+                names.push_back(help.name);
+            }
+            return UnknownCommandMessage(extras.front(), names);
+        }
         if (!extras.empty()) {
             return UnexpectedArgumentsMessage(extras.front(), extras.size() - 1);
         }
@@ -87,7 +97,7 @@ int RunCommandLine(int argc, const char* const* argv, const Descriptors& descrip
         int code = app.exit(error, out, err);
         session.out.buffer = out.str();
         if (code != 0) {
-            ReportError(session.errorDescriptor, UsageProblem(app, error));
+            ReportError(session.errorDescriptor, UsageProblem(app, error, helps));
         }
         session.worst = code == 0 ? SuccessExit : UsageExit;
         return FinishRun(session);

@@ -28,7 +28,23 @@ constexpr const char* DecodeExamples = R"(  oamcalc-cli decode 7464912C5A01
 
 constexpr const char* EncodeExamples =
     R"(  oamcalc-cli encode size="32 x 16" xCoordinate=300 tileNumber=513
+  oamcalc-cli encode 7464912C5A01 x=301 prio=0
   oamcalc-cli encode --memory-order xCoordinate=300 tileNumber=513
+)";
+
+constexpr const char* NumbersHelp =
+    R"(Names are taken in any case (XCOORDINATE=1, Size="8 x 8"); answers use the first names above.
+Numbers are decimal, or hexadecimal after 0x (x=0x12C); a negative X or Y is the position as dump
+shows screenX and screenY: x=-5 is 507 and y=-10 is 246.
+)";
+
+constexpr const char* EditHelp = R"(
+Editing: words before the first name=value are the entry to change, its twelve digits or, with
+--memory-order, its bytes in quotes ("64 74 2C 91 01 5A" x=301); batch lines alike. Only the
+named fields change; every other bit stays as it is. A field that rotScale, as the entry has it
+or as the job sets it, does not select is refused. When the job changes rotScale, the bits the
+two readings share stay as they were and the new flag's fields read them: 000010000000 (hFlip=1)
+with rotScale=1 gives rotScaleParam=8.
 )";
 
 constexpr const char* BatchesHelp = R"(
@@ -52,8 +68,8 @@ two hexadecimal digits a byte, attr0 attr1 attr2 each little-endian: "64 74 2C 9
 groupHalfword); blanks may stand between bytes.
 )";
 
-constexpr std::size_t RangeColumn = 18;
-constexpr std::size_t NoteColumn = 32;
+constexpr std::size_t RangeColumn = 26;
+constexpr std::size_t NoteColumn = 40;
 
 std::string HelpLine(const std::string& name, const std::string& range, const std::string& note) {
     std::string line = "  " + name;
@@ -68,17 +84,22 @@ std::string HelpLine(const std::string& name, const std::string& range, const st
 
 // The field list in the help comes from the same table that decoding and encoding use.
 std::string FieldsHelp() {
-    std::string help = "\nFields, in the order decode prints them (encode takes 0 for a field not "
-                       "given):\n";
+    std::string help = "\nFields, in the order decode prints them, and their short names (encode "
+                       "takes 0 for a field not given):\n";
     for (const FieldLayout& field : EntryFields) {
-        std::string note;
+        std::string note = NegativeText(field, "or ");
         if (field.place.reading != FlagReading::Always) {
             note = "only with " + std::string(RotScaleName) +
                    (field.place.reading == FlagReading::FlagOn ? "=1" : "=0");
         }
-        help += HelpLine(std::string(field.name), RangeText(field), note);
+        std::string names(field.name);
+        for (std::string_view shortName : ShortNamesOf(field)) {
+            names += shortName.empty() ? "" : ", " + std::string(shortName);
+        }
+        help += HelpLine(names, RangeText(field), note);
     }
-    help += HelpLine(SizeName, "for shape and sizeCode together, a size of the window's list:", "");
+    help += HelpLine(std::string(SizeName),
+                     "shape and sizeCode together, a size of the window's list:", "");
     for (std::size_t shapeStart = 0; shapeStart < SizeNames.size(); shapeStart += SizesPerShape) {
         std::string sizes;
         for (std::size_t item = shapeStart; item < shapeStart + SizesPerShape; ++item) {
@@ -91,7 +112,7 @@ std::string FieldsHelp() {
 
 // Decode and encode share them: the program's help gives them once.
 std::string JobsDetails() {
-    return FieldsHelp() + BatchesHelp + MemoryOrderHelp;
+    return FieldsHelp() + NumbersHelp + EditHelp + BatchesHelp + MemoryOrderHelp;
 }
 
 enum class JobKind { Decode, Encode, ByContent };
@@ -151,22 +172,35 @@ void DecodeJob(Session& session, std::string_view job, std::int64_t number) {
 }
 
 void EncodeJob(Session& session, std::string_view job, std::int64_t number) {
-    OamFields fields;
-    if (std::optional<AssignmentProblem> problem = ReadAssignments(job, fields)) {
-        FailJob(session, BadFieldExit, AssignmentMessage(*problem), number, job);
+    EntryChanges read;
+    if (std::optional<AssignmentProblem> problem = ReadEncodeJob(job, session.memoryOrder, read)) {
+        int exitCode = problem->fault == AssignmentFault::NotAnEntry ? BadEntryExit : BadFieldExit;
+        FailJob(session, exitCode, AssignmentMessage(*problem), number, job);
         return;
     }
+    AttributeWords words{};
+    std::optional<std::uint16_t> groupHalfword;
+    if (read.start) {
+        std::copy_n(read.start->halfwords.begin(), AttributeCount, words.begin());
+        if (read.start->hasGroupHalfword) {
+            groupHalfword = read.start->halfwords[GroupHalfword];
+        }
+    }
+    words = WithFields(words, read.fields, read.given);
     Text entry(EntryTextLength, ' ');
-    WriteEntryDigits(WordsOfFields(fields), entry.data());
+    WriteEntryDigits(words, entry.data());
     if (session.memoryOrder) {
-        entry = MemoryOrderText(entry);
+        entry = MemoryOrderText(entry, groupHalfword);
     }
     if (session.format == Format::Table) {
+        // The fields the entry's bits now give, as decode would print them.
+        OamFields fields = FieldsOfWords(words);
         EntryAnswer answer;
         answer.line = number;
         answer.entry = entry;
         answer.fields = &fields;
         answer.memoryOrder = session.memoryOrder;
+        answer.groupHalfword = groupHalfword;
         Write(session, EntryRecord(answer));
         return;
     }
@@ -253,10 +287,11 @@ void AddJobCommands(CLI::App& program, JobsCommand& command) {
                              "Take each entry as 6 or 8 bytes in memory order");
 
     command.encode = AddCommand(program, EncodeHelp());
-    command.encode->add_option("FIELD", command.words,
-                               "name=value, e.g. xCoordinate=300 or size=\"32 x 16\"");
+    command.encode->add_option(
+        "FIELD", command.words,
+        "name=value, e.g. xCoordinate=300 or size=\"32 x 16\", after an ENTRY to edit if any");
     command.encode->add_flag("--memory-order", command.memoryOrder,
-                             "Print the 6 bytes in memory order");
+                             "Take and print the entry as its bytes in memory order");
 }
 
 void RunJobs(Session& session, const JobsCommand& command, int inputDescriptor) {

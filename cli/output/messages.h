@@ -10,6 +10,7 @@
 #include "cli/input/dump_file.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,9 @@ std::string InputOutputProblem(std::string_view what, int error);
 // The command line. The parser's own message repeats no argument in full.
 std::string UsageMessage(std::string_view parserMessage);
 std::string UnexpectedArgumentsMessage(std::string_view first, std::size_t more);
+// A first argument that is no command, with the nearest commands when one is near.
+std::string UnknownCommandMessage(std::string_view given,
+                                  std::span<const std::string_view> commands);
 std::string EngineMessage(std::string_view given);
 
 // Decode and encode jobs; a job of a batch is named by its line.
