@@ -33,9 +33,10 @@ constexpr const char* EncodeExamples =
 )";
 
 constexpr const char* NumbersHelp =
-    R"(Names are taken in any case (XCOORDINATE=1, Size="8 x 8"); answers use the first names above.
-Numbers are decimal, or hexadecimal after 0x (x=0x12C); a negative X or Y is the position as dump
-shows screenX and screenY: x=-5 is 507 and y=-10 is 246.
+    R"(
+Names are taken in any case (XCOORDINATE=1, Size="8 x 8"); answers use the first names above.
+Numbers are decimal, or hexadecimal after 0x (x=0x12C); a negative X or Y is the position as
+dump shows screenX and screenY: x=-5 is 507 and y=-10 is 246.
 )";
 
 constexpr const char* EditHelp = R"(
@@ -68,8 +69,8 @@ two hexadecimal digits a byte, attr0 attr1 attr2 each little-endian: "64 74 2C 9
 groupHalfword); blanks may stand between bytes.
 )";
 
-constexpr std::size_t RangeColumn = 26;
-constexpr std::size_t NoteColumn = 40;
+constexpr std::size_t RangeColumn = 30;
+constexpr std::size_t NoteColumn = 44;
 
 std::string HelpLine(const std::string& name, const std::string& range, const std::string& note) {
     std::string line = "  " + name;
@@ -84,8 +85,8 @@ std::string HelpLine(const std::string& name, const std::string& range, const st
 
 // The field list in the help comes from the same table that decoding and encoding use.
 std::string FieldsHelp() {
-    std::string help = "\nFields, in the order decode prints them, and their short names (encode "
-                       "takes 0 for a field not given):\n";
+    std::string help =
+        "\nFields, in decode's order, with short names (encode takes 0 for a field not given):\n";
     for (const FieldLayout& field : EntryFields) {
         std::string note = NegativeText(field, "or ");
         if (field.place.reading != FlagReading::Always) {
