@@ -23,10 +23,18 @@ constexpr const char* Description =
 
 constexpr const char* VersionText = "oamcalc-cli " OAMCALC_VERSION;
 
-// The parser's own message names every stray argument in full; one line, each argument echoed.
+// The parser's own message names every stray argument in full; one line, each argument echoed. A
+// stray first word where a command would stand is a mistyped command.
 std::string UsageProblem(const CLI::App& app, const CLI::ParseError& error) {
     if (dynamic_cast<const CLI::ExtrasError*>(&error)) {
         std::vector<std::string> extras = app.remaining(true);
+        if (!extras.empty() && app.get_subcommands().empty() && !extras.front().starts_with('-')) {
+            std::vector<std::string_view> names;
+            for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
+                names.push_back(command->get_name());
+            }
+            return UnknownCommandMessage(extras.front(), names);
+        }
         if (!extras.empty()) {
             return UnexpectedArgumentsMessage(extras.front(), extras.size() - 1);
         }

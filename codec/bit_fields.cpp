@@ -71,3 +71,20 @@ AttributeWords WordsOfFields(const OamFields& fields) {
     return {static_cast<std::uint16_t>(words[0]), static_cast<std::uint16_t>(words[1]),
             static_cast<std::uint16_t>(words[2])};
 }
+
+AttributeWords WithFields(const AttributeWords& words, const OamFields& fields,
+                          std::uint32_t given) {
+    std::array<std::uint32_t, AttributeCount> changed = {words[0], words[1], words[2]};
+#pragma GCC unroll 16
+    for (std::size_t i = 0; i < EntryFields.size(); ++i) {
+        const FieldLayout& field = EntryFields[i];
+        if ((given >> i & 1) != 0) {
+            auto value = static_cast<std::uint32_t>(fields.*field.value);
+            std::uint32_t& word = changed[static_cast<std::size_t>(field.place.attribute)];
+            word = (word & ~(WidthMask(field.place) << LowestBit(field.place))) |
+                   (value & WidthMask(field.place)) << LowestBit(field.place);
+        }
+    }
+    return {static_cast<std::uint16_t>(changed[0]), static_cast<std::uint16_t>(changed[1]),
+            static_cast<std::uint16_t>(changed[2])};
+}

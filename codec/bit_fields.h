@@ -25,3 +25,9 @@ OamFields FieldsOfWords(const AttributeWords& words);
 // Each field the flag selects, cut to its width; the bits under the flips stay 0. For fields
 // within their ranges this is what the window's encoder writes.
 AttributeWords WordsOfFields(const OamFields& fields);
+
+// `words` with the fields named in `given` (bit i for EntryFields[i]) set from `fields`, each cut
+// to its width, and every other bit as it was: also the bits a field shares with one of the other
+// reading of the flag, which the new flag's fields then read.
+AttributeWords WithFields(const AttributeWords& words, const OamFields& fields,
+                          std::uint32_t given);

@@ -24,12 +24,12 @@ _comp_oamcalc_cli_section()
     _comp_oamcalc_cli_printed_section "$1" "$3" ${2:+"$2"} --help
 }
 
-# "name=" for each field that encode takes, from the table of `help fields`: its first column.
+# "name=" for each field that encode takes, from the table of `help fields`: its first name on each line.
 _comp_oamcalc_cli_fields()
 {
     local line
     while IFS= read -r line; do
-        [[ $line =~ ^\ \ ([a-z][A-Za-z]*)\ \  ]] && printf '%s=\n' "${BASH_REMATCH[1]}"
+        [[ $line =~ ^\ \ ([a-z][A-Za-z]*)[,\ ] ]] && printf '%s=\n' "${BASH_REMATCH[1]}"
     done < <(LC_ALL=C "$1" help fields 2>/dev/null)
 }
 

@@ -33,7 +33,6 @@ angle and scales make them, the nearest ones, to 0.01 degree and 0.001, and shea
 
 constexpr std::array AffineTopics = {HelpTopic::ExitCodes};
 
-constexpr std::size_t HalfwordDigits = 4;
 // Only for a matrix that shears, whose angle and scales are the nearest, not exact.
 constexpr int AnglePlaces = 2;
 constexpr int ScalePlaces = 3;

@@ -57,8 +57,23 @@ or written. A reader that goes away ends the run at once: by the signal SIGPIPE 
 own, as diff(1): oamcalc-cli diff --help.
 )";
 
-constexpr std::size_t RangeColumn = 18;
-constexpr std::size_t NoteColumn = 32;
+constexpr const char* NumbersText =
+    R"(Names are taken in any case (XCOORDINATE=1, Size="8 x 8"); answers use the first names above.
+Numbers are decimal, or hexadecimal after 0x (x=0x12C); a negative X or Y is the position as
+dump shows screenX and screenY: x=-5 is 507 and y=-10 is 246.
+)";
+
+constexpr const char* EditText =
+    R"(Editing: words before the first name=value are the entry to change, its twelve digits or, with
+--memory-order, its bytes in quotes ("64 74 2C 91 01 5A" x=301); batch lines alike. Only the
+named fields change; every other bit stays as it is. A field that rotScale, as the entry has it
+or as the job sets it, does not select is refused. When the job changes rotScale, the bits the
+two readings share stay as they were and the new flag's fields read them: 000010000000 (hFlip=1)
+with rotScale=1 gives rotScaleParam=8.
+)";
+
+constexpr std::size_t RangeColumn = 30;
+constexpr std::size_t NoteColumn = 44;
 
 std::string HelpLine(const std::string& name, const std::string& range, const std::string& note) {
     std::string line = "  " + name;
@@ -73,17 +88,22 @@ std::string HelpLine(const std::string& name, const std::string& range, const st
 
 // The field list comes from the same table that decoding and encoding use.
 std::string FieldsText() {
-    std::string help = "Fields, in the order decode prints them (encode takes 0 for a field not "
-                       "given):\n";
+    std::string help =
+        "Fields, in decode's order, with short names (encode takes 0 for a field not given):\n";
     for (const FieldLayout& field : EntryFields) {
-        std::string note;
+        std::string note = NegativeText(field, "or ");
         if (field.place.reading != FlagReading::Always) {
             note = "only with " + std::string(RotScaleName) +
                    (field.place.reading == FlagReading::FlagOn ? "=1" : "=0");
         }
-        help += HelpLine(std::string(field.name), RangeText(field), note);
+        std::string names(field.name);
+        for (std::string_view shortName : ShortNamesOf(field)) {
+            names += shortName.empty() ? "" : ", " + std::string(shortName);
+        }
+        help += HelpLine(names, RangeText(field), note);
     }
-    help += HelpLine(SizeName, "for shape and sizeCode together, a size of the window's list:", "");
+    help += HelpLine(std::string(SizeName),
+                     "shape and sizeCode together, a size of the window's list:", "");
     for (std::size_t shapeStart = 0; shapeStart < SizeNames.size(); shapeStart += SizesPerShape) {
         std::string sizes;
         for (std::size_t item = shapeStart; item < shapeStart + SizesPerShape; ++item) {
@@ -91,7 +111,7 @@ std::string FieldsText() {
         }
         help += HelpLine("", sizes, "");
     }
-    return help;
+    return help + "\n" + NumbersText + "\n" + EditText;
 }
 
 const TopicHelp& TopicOf(HelpTopic topic) {

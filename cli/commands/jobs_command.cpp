@@ -31,6 +31,7 @@ constexpr const char* DecodeExamples = R"(  oamcalc-cli decode 7464912C5A01
 
 constexpr const char* EncodeExamples =
     R"(  oamcalc-cli encode size="32 x 16" xCoordinate=300 tileNumber=513
+  oamcalc-cli encode 7464912C5A01 x=301 prio=0
   oamcalc-cli encode --memory-order xCoordinate=300 tileNumber=513
 )";
 
@@ -40,8 +41,10 @@ sizeCode for every shape. With no ENTRY, each line of standard input is one job.
 )";
 
 constexpr const char* EncodeDetails =
-    R"(Fields not given are 0; size="W x H" gives shape and sizeCode together, by the window's size
-names. All the arguments are one entry; with none, each line of standard input is one job.
+    R"(Fields not given are 0, or as ENTRY has them when the words before the first name=value
+give an entry to change; size="W x H" gives shape and sizeCode together, by the window's size
+names. Names in any case, short names, and numbers in hexadecimal after 0x or negative for X and
+Y: help fields. All the arguments are one job; with none, each line of standard input is one.
 )";
 
 constexpr std::array JobTopics = {HelpTopic::Fields, HelpTopic::Batches, HelpTopic::MemoryOrder,
@@ -106,22 +109,35 @@ void DecodeJob(Session& session, std::string_view job, std::int64_t number) {
 }
 
 void EncodeJob(Session& session, std::string_view job, std::int64_t number) {
-    OamFields fields;
-    if (std::optional<AssignmentProblem> problem = ReadAssignments(job, fields)) {
-        FailJob(session, BadFieldExit, AssignmentMessage(*problem), number, job);
+    EntryChanges read;
+    if (std::optional<AssignmentProblem> problem = ReadEncodeJob(job, session.memoryOrder, read)) {
+        int exitCode = problem->fault == AssignmentFault::NotAnEntry ? BadEntryExit : BadFieldExit;
+        FailJob(session, exitCode, AssignmentMessage(*problem), number, job);
         return;
     }
+    AttributeWords words{};
+    std::optional<std::uint16_t> groupHalfword;
+    if (read.start) {
+        std::copy_n(read.start->halfwords.begin(), AttributeCount, words.begin());
+        if (read.start->hasGroupHalfword) {
+            groupHalfword = read.start->halfwords[GroupHalfword];
+        }
+    }
+    words = WithFields(words, read.fields, read.given);
     Text entry(EntryTextLength, ' ');
-    WriteEntryDigits(WordsOfFields(fields), entry.data());
+    WriteEntryDigits(words, entry.data());
     if (session.memoryOrder) {
-        entry = MemoryOrderText(entry);
+        entry = MemoryOrderText(entry, groupHalfword);
     }
     if (session.format == Format::Table) {
+        // The fields the entry's bits now give, as decode would print them.
+        OamFields fields = FieldsOfWords(words);
         EntryAnswer answer;
         answer.line = number;
         answer.entry = entry;
         answer.fields = &fields;
         answer.memoryOrder = session.memoryOrder;
+        answer.groupHalfword = groupHalfword;
         Write(session, EntryRecord(answer));
         return;
     }
@@ -232,10 +248,11 @@ void AddJobCommands(CLI::App& program, JobsCommand& command) {
                              "Take each entry as 6 or 8 bytes in memory order");
 
     command.encode = AddCommand(program, EncodeHelp());
-    command.encode->add_option("FIELD", command.words,
-                               "name=value, e.g. xCoordinate=300 or size=\"32 x 16\"");
+    command.encode->add_option(
+        "FIELD", command.words,
+        "name=value, e.g. xCoordinate=300 or size=\"32 x 16\", after an ENTRY to edit if any");
     command.encode->add_flag("--memory-order", command.memoryOrder,
-                             "Print the 6 bytes in memory order");
+                             "Take and print the entry as its bytes in memory order");
 }
 
 void RunJobs(Session& session, const JobsCommand& command, int inputDescriptor) {

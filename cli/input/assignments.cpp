@@ -1,9 +1,13 @@
 #include "cli/input/assignments.h"
 
 #include "cli/input/blanks.h"
+#include "cli/input/digit_groups.h"
 #include "cli/input/field_names.h"
+#include "cli/input/memory_order.h"
+#include "codec/bit_fields.h"
 #include "codec/size_names.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -87,17 +91,6 @@ std::optional<std::int32_t> SizeItemNamed(std::string_view text) {
     return std::nullopt;
 }
 
-// Plain decimal digits only: a sign, blanks or a base prefix would let a typo through as a number.
-std::optional<std::int32_t> Number(std::string_view text) {
-    std::int32_t number = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (text.empty() || text.front() == '-' || error != std::errc{} ||
-        end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return number;
-}
-
 // A field may be set once, whether by its own name or through the size.
 std::optional<AssignmentProblem> Record(const FieldLayout* field, std::string_view shown,
                                         Given& given) {
@@ -117,7 +110,7 @@ std::optional<AssignmentProblem> Record(const FieldLayout* field, std::string_vi
 std::optional<AssignmentProblem> Read(const Assignment& assignment, Given& given,
                                       OamFields& fields) {
     std::string_view value = Unquoted(assignment.value);
-    if (assignment.name == SizeName) {
+    if (IsSizeName(assignment.name)) {
         std::optional<std::int32_t> item = SizeItemNamed(value);
         if (!item) {
             return Problem(AssignmentFault::NoSuchSize, assignment.shown);
@@ -135,8 +128,8 @@ std::optional<AssignmentProblem> Read(const Assignment& assignment, Given& given
         problem.name = assignment.name;
         return problem;
     }
-    std::optional<std::int32_t> number = Number(value);
-    if (!number || *number > FieldMaximum(*field)) {
+    std::optional<std::int32_t> number = FieldValue(*field, value);
+    if (!number) {
         return Problem(AssignmentFault::OutOfRange, assignment.shown, field);
     }
     fields.*field->value = *number;
@@ -201,12 +194,65 @@ bool IsDecimalDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The words before the first with "=", together as the text they stand in, taken from `rest`.
+std::string_view LeadingWords(std::string_view& rest) {
+    const char* start = nullptr;
+    const char* end = nullptr;
+    for (;;) {
+        std::string_view before = rest;
+        Word word = NextWord(rest);
+        if (word.text.empty() || word.equals != std::string_view::npos) {
+            rest = before;
+            break;
+        }
+        start = start ? start : word.text.data();
+        end = word.text.data() + word.text.size();
+    }
+    return start ? std::string_view(start, static_cast<std::size_t>(end - start))
+                 : std::string_view{};
+}
+
+// Only digits, blanks and quotes: meant as an entry, not as a name.
+bool LooksLikeAnEntry(std::string_view text) {
+    for (char c : text) {
+        if (DigitValue(c, HexBase) < 0 && !IsBlank(c) && c != '"') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The entry a job changes, and its fields to start from.
+std::optional<AssignmentProblem> ReadStart(std::string_view text, bool memoryOrder,
+                                           EntryChanges& read) {
+    std::string_view unquoted = Unquoted(text);
+    if (memoryOrder) {
+        read.start = ReadMemoryOrder(unquoted);
+    } else if (std::optional<EntryRead> entry = ReadEntry(unquoted)) {
+        read.start = MemoryEntry{};
+        std::copy(entry->words.begin(), entry->words.end(), read.start->halfwords.begin());
+    }
+    if (!read.start) {
+        if (!LooksLikeAnEntry(text)) {
+            std::string_view rest = text;
+            return Problem(AssignmentFault::NotAnAssignment, NextWord(rest).text);
+        }
+        AssignmentProblem problem = Problem(AssignmentFault::NotAnEntry, text);
+        problem.memoryOrder = memoryOrder;
+        return problem;
+    }
+    AttributeWords words{};
+    std::copy_n(read.start->halfwords.begin(), AttributeCount, words.begin());
+    read.fields = FieldsOfWords(words);
+    return std::nullopt;
+}
+
 } // namespace
 
 // The common job, every word a field's name, "=" and a number in its range, read with one search
 // for each "=" and one pass over the digits: this runs for every job. Any other job, and any job
 // with a problem, is left to the exact reading below, which gives the same fields for such a job.
-bool ReadPlainJob(std::string_view job, OamFields& fields) {
+bool ReadPlainJob(std::string_view job, OamFields& fields, std::uint32_t& givenFields) {
     Given given;
     const char* end = job.data() + job.size();
     for (const char* at = job.data();;) {
@@ -214,6 +260,7 @@ bool ReadPlainJob(std::string_view job, OamFields& fields) {
             ++at;
         }
         if (at == end) {
+            givenFields = given.set;
             return !CheckFlag(given, fields);
         }
         const auto* equals = static_cast<const char*>(std::memchr(at, '=', end - at));
@@ -235,7 +282,8 @@ bool ReadPlainJob(std::string_view job, OamFields& fields) {
     }
 }
 
-std::optional<AssignmentProblem> ReadEveryWord(std::string_view job, OamFields& fields) {
+std::optional<AssignmentProblem> ReadEveryWord(std::string_view job, OamFields& fields,
+                                               std::uint32_t& givenFields) {
     Given given;
     std::string_view rest = job;
     Word word = NextWord(rest);
@@ -258,14 +306,29 @@ std::optional<AssignmentProblem> ReadEveryWord(std::string_view job, OamFields& 
         }
         word = next;
     }
+    givenFields = given.set;
     return CheckFlag(given, fields);
 }
 
-std::optional<AssignmentProblem> ReadAssignments(std::string_view job, OamFields& fields) {
-    OamFields plain;
-    if (ReadPlainJob(job, plain)) {
-        fields = plain;
+std::optional<AssignmentProblem> ReadEncodeJob(std::string_view job, bool memoryOrder,
+                                               EntryChanges& read) {
+    read = EntryChanges{};
+    // The common job names no entry: the fast reading takes it whole.
+    if (ReadPlainJob(job, read.fields, read.given)) {
         return std::nullopt;
     }
-    return ReadEveryWord(job, fields);
+    read.fields = {};
+    std::string_view changes = job;
+    std::string_view entry = LeadingWords(changes);
+    if (!entry.empty()) {
+        if (auto problem = ReadStart(entry, memoryOrder, read)) {
+            return problem;
+        }
+        OamFields plain = read.fields;
+        if (ReadPlainJob(changes, plain, read.given)) {
+            read.fields = plain;
+            return std::nullopt;
+        }
+    }
+    return ReadEveryWord(changes, read.fields, read.given);
 }

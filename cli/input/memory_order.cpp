@@ -9,6 +9,8 @@
 namespace {
 
 constexpr int DigitBits = 4;
+constexpr unsigned ByteMask = 0xFF;
+constexpr unsigned BitsPerByte = 8;
 
 } // namespace
 
@@ -30,12 +32,19 @@ std::optional<MemoryEntry> ReadMemoryOrder(std::string_view text) {
     return EntryFromBytes(std::span(bytes).first(count));
 }
 
-std::string MemoryOrderText(TextRef entry) {
+std::string MemoryOrderText(TextRef entry, std::optional<std::uint16_t> groupHalfword) {
     std::string text;
-    for (std::uint8_t byte : MemoryBytesOf(entry)) {
+    auto add = [&text](std::uint8_t byte) {
         text += text.empty() ? "" : " ";
         text += UpperHexDigits[byte >> DigitBits];
         text += UpperHexDigits[byte & 0xF];
+    };
+    for (std::uint8_t byte : MemoryBytesOf(entry)) {
+        add(byte);
+    }
+    if (groupHalfword) {
+        add(static_cast<std::uint8_t>(*groupHalfword & ByteMask));
+        add(static_cast<std::uint8_t>(*groupHalfword >> BitsPerByte));
     }
     return text;
 }

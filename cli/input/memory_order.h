@@ -11,5 +11,6 @@
 // Six bytes (the three attributes) or eight (with the group halfword); nothing otherwise.
 std::optional<MemoryEntry> ReadMemoryOrder(std::string_view text);
 
-// "64 74 2C 91 01 5A" for the entry 7464912C5A01.
-std::string MemoryOrderText(TextRef entry);
+// "64 74 2C 91 01 5A" for the entry 7464912C5A01, and the group halfword's two bytes after them
+// when there is one.
+std::string MemoryOrderText(TextRef entry, std::optional<std::uint16_t> groupHalfword = {});

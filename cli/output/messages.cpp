@@ -2,6 +2,7 @@
 
 #include "cli/input/blanks.h"
 #include "cli/input/field_names.h"
+#include "cli/input/nearest_names.h"
 #include "cli/output/answer_rows.h"
 #include "cli/output/formats.h"
 #include "cli/output/json_string.h"
@@ -44,7 +45,21 @@ std::string FieldNames() {
     for (const FieldLayout& field : EntryFields) {
         names += std::string(field.name) + ", ";
     }
-    return names + SizeName;
+    return names + std::string(SizeName);
+}
+
+// "; did you mean "x"?" (or "x" or "y"), or nothing when no name is near.
+std::string Suggestion(std::string_view given, std::span<const std::string_view> known) {
+    std::vector<std::string_view> nearest = NearestNames(given, known);
+    if (nearest.empty()) {
+        return {};
+    }
+    std::string names;
+    for (std::size_t i = 0; i < nearest.size(); ++i) {
+        names += i == 0 ? "" : i + 1 == nearest.size() ? " or " : ", ";
+        names += "\"" + std::string(nearest[i]) + "\"";
+    }
+    return "; did you mean " + names + "?";
 }
 
 } // namespace
@@ -104,6 +119,20 @@ std::string UnexpectedArgumentsMessage(std::string_view first, std::size_t more)
     return message + TryHelp;
 }
 
+std::string UnknownCommandMessage(std::string_view given,
+                                  std::span<const std::string_view> commands) {
+    std::string message = "unknown command " + QuotedEcho(given);
+    std::string suggestion = Suggestion(given, commands);
+    if (!suggestion.empty()) {
+        return message + suggestion;
+    }
+    message += "; the commands are ";
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        message += std::string(i == 0 ? "" : ", ") + std::string(commands[i]);
+    }
+    return message;
+}
+
 std::string EngineMessage(std::string_view given) {
     return "--engine " + QuotedEcho(given) + ": expected a or b" + TryHelp;
 }
@@ -134,16 +163,21 @@ std::string NotAnEntryText(std::string_view job, bool memoryOrder) {
 std::string AssignmentMessage(const AssignmentProblem& problem) {
     std::string shown = Echoed(problem.shown);
     switch (problem.fault) {
+    case AssignmentFault::NotAnEntry:
+        return NotAnEntryText(problem.shown, problem.memoryOrder);
     case AssignmentFault::NotAnAssignment:
         return QuotedEcho(problem.shown) + ": expected name=value";
     case AssignmentFault::NoSuchSize:
-        return shown + ": " + SizeName + " takes one of " + SizeChoices();
-    case AssignmentFault::NoSuchField:
-        return shown + ": no field named " + QuotedEcho(problem.name) + "; the fields are " +
-               FieldNames();
+        return shown + ": " + std::string(SizeName) + " takes one of " + SizeChoices();
+    case AssignmentFault::NoSuchField: {
+        std::string suggestion = Suggestion(problem.name, EveryFieldName());
+        return shown + ": no field named " + QuotedEcho(problem.name) +
+               (suggestion.empty() ? "; the fields are " + FieldNames() : suggestion);
+    }
     case AssignmentFault::OutOfRange:
         return shown + ": " + std::string(problem.field->name) + " takes a whole number from " +
-               RangeText(*problem.field);
+               RangeText(*problem.field) + NegativeText(*problem.field, ", or ") +
+               ", in decimal or in hexadecimal after 0x";
     case AssignmentFault::GivenTwice:
         return shown + ": " + std::string(problem.field->name) + " is already given by " +
                Echoed(problem.earlier);

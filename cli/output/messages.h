@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,9 @@ std::string InputOutputProblem(std::string_view what, int error);
 // The command line. The parser's own message repeats no argument in full.
 std::string UsageMessage(std::string_view parserMessage);
 std::string UnexpectedArgumentsMessage(std::string_view first, std::size_t more);
+// A first argument that is no command, with the nearest commands when one is near.
+std::string UnknownCommandMessage(std::string_view given,
+                                  std::span<const std::string_view> commands);
 std::string EngineMessage(std::string_view given);
 std::string UnknownHelpMessage(std::string_view given);
 

@@ -33,6 +33,30 @@ inline OamFields StatesOf(Attributes a) {
     return s;
 }
 
+// Where each field lies, read off the hardware's table apart from codec/layout.h: for changing
+// one field of an entry in place.
+struct FieldBits {
+    std::int32_t OamFields::*field;
+    int attribute, shift, mask;
+};
+inline constexpr FieldBits EveryFieldBits[] = {
+    {&OamFields::shape, 0, 14, 3},          {&OamFields::colorsPalettes, 0, 13, 1},
+    {&OamFields::mosaic, 0, 12, 1},         {&OamFields::mode, 0, 10, 3},
+    {&OamFields::doubleSize, 0, 9, 1},      {&OamFields::objDisable, 0, 9, 1},
+    {&OamFields::rotScale, 0, 8, 1},        {&OamFields::yCoordinate, 0, 0, 0xFF},
+    {&OamFields::sizeCode, 1, 14, 3},       {&OamFields::rotScaleParam, 1, 9, 31},
+    {&OamFields::vFlip, 1, 13, 1},          {&OamFields::hFlip, 1, 12, 1},
+    {&OamFields::xCoordinate, 1, 0, 0x1FF}, {&OamFields::paletteNumber, 2, 12, 15},
+    {&OamFields::priority, 2, 10, 3},       {&OamFields::tileNumber, 2, 0, 0x3FF},
+};
+
+inline Attributes WithState(Attributes a, const FieldBits& bits, int value) {
+    std::uint16_t* words[] = {&a.attr0, &a.attr1, &a.attr2};
+    std::uint16_t& word = *words[bits.attribute];
+    word = static_cast<std::uint16_t>((word & ~(bits.mask << bits.shift)) | value << bits.shift);
+    return a;
+}
+
 inline std::string EntryText(Attributes a) {
     char text[13];
     std::snprintf(text, sizeof text, "%04X%04X%04X", a.attr0, a.attr1, a.attr2);
