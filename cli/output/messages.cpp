@@ -225,8 +225,9 @@ std::string ScreenFormatMessage() {
 }
 
 std::string ScreenScaleMessage(std::string_view given) {
-    return "Value " + std::string(given) + " not in range " + std::to_string(SmallestScale) +
-           " to " + std::to_string(LargestScale);
+    // The parser echoes it safely, after the option's name.
+    return "Value " + std::string(given) + " is not a whole number from " +
+           std::to_string(SmallestScale) + " to " + std::to_string(LargestScale) + ", in decimal";
 }
 
 std::string PictureIsDumpMessage(const std::string& picturePath) {
