@@ -7,6 +7,7 @@
 #include "cli/commands/jobs_command.h"
 #include "cli/commands/screen_command.h"
 #include "cli/exit_codes.h"
+#include "cli/input/digit_groups.h"
 #include "cli/output/messages.h"
 
 #include <CLI/CLI.hpp>
@@ -29,6 +30,13 @@ std::string UsageProblem(const CLI::App& app, const CLI::ParseError& error) {
     if (dynamic_cast<const CLI::ExtrasError*>(&error)) {
         std::vector<std::string> extras = app.remaining(true);
         if (!extras.empty() && app.get_subcommands().empty() && !extras.front().starts_with('-')) {
+            // An entry or a field where the command belongs: the job lacks only its command.
+            if (extras.front().find('=') != std::string::npos) {
+                return JobWithoutCommandMessage(extras.front(), EncodeHelp().name);
+            }
+            if (ReadEntry(extras.front())) {
+                return JobWithoutCommandMessage(extras.front(), DecodeHelp().name);
+            }
             std::vector<std::string_view> names;
             for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
                 names.push_back(command->get_name());

@@ -133,6 +133,11 @@ std::string UnknownCommandMessage(std::string_view given,
     return message;
 }
 
+std::string JobWithoutCommandMessage(std::string_view given, std::string_view command) {
+    return "unknown command " + QuotedEcho(given) + "; did you mean \"" + std::string(command) +
+           " " + Echoed(given) + "\"?";
+}
+
 std::string EngineMessage(std::string_view given) {
     return "--engine " + QuotedEcho(given) + ": expected a or b" + TryHelp;
 }

@@ -35,6 +35,8 @@ std::string UnexpectedArgumentsMessage(std::string_view first, std::size_t more)
 // A first argument that is no command, with the nearest commands when one is near.
 std::string UnknownCommandMessage(std::string_view given,
                                   std::span<const std::string_view> commands);
+// An entry or a name=value where the command belongs: "did you mean "decode 7464912C5A01"?".
+std::string JobWithoutCommandMessage(std::string_view given, std::string_view command);
 std::string EngineMessage(std::string_view given);
 std::string UnknownHelpMessage(std::string_view given);
 
