@@ -38,7 +38,8 @@ std::string UsageProblem(const CLI::App& app, const CLI::ParseError& error) {
                 return JobWithoutCommandMessage(extras.front(), DecodeHelp().name);
             }
             std::vector<std::string_view> names;
-            for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
+            for (const CLI::App* command :
+                 app.get_subcommands([](const CLI::App*) { return true; })) {
                 names.push_back(command->get_name());
             }
             return UnknownCommandMessage(extras.front(), names);
