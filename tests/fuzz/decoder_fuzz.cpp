@@ -4,7 +4,6 @@
 #include "codec/decoder.h"
 #include "codec/encoder.h"
 #include "tests/fuzz/fuzz_support.h"
-#include "tests/support/shift_and_mask.h"
 
 #include <algorithm>
 #include <cctype>
