@@ -1,24 +1,14 @@
 // The limits of the companion that only generated input reaches, each at the limit and one past
-// it on both sides: the longest line, dump sizes, the groups a dump holds whole for dump and diff,
-// and dump's options together. The others are cases/limits_*, and the screen's scale is
-// cases/screen_scale (1 and 8) and cases/pictures_usage (0 and 9).
+// it on both sides: dump sizes, the groups a dump holds whole for dump and diff, and dump's options
+// together. The others are cases/limits_* (the longest line, 4096 bytes, and one past it, fed or
+// last, within the read buffer and across its end, is cases/limits_line*), and the screen's scale
+// is cases/screen_scale (1 and 8) and cases/pictures_usage (0 and 9).
 #include "tests/cli/run_program.h"
-
-#include <cstring>
 
 namespace {
 
-constexpr const char* Entry = "7464912C5A01";
-constexpr std::size_t LongestLine = 4096;
 constexpr std::size_t EntriesPerEngine = 128;
 constexpr std::size_t MostEntries = 256;
-
-Finished RunWith(std::vector<std::string> args, const std::string& input = "") {
-    int in = InputFile(input);
-    Finished run = RunProgram(std::move(args), in);
-    close(in);
-    return run;
-}
 
 std::size_t Occurrences(const std::string& text, const std::string& part) {
     std::size_t count = 0;
@@ -46,33 +36,6 @@ Finished Diff(const std::string& a, const std::string& b) {
     Finished run = RunWith({"diff", "--groups", "-", "/dev/fd/" + std::to_string(second)}, a);
     close(second);
     return run;
-}
-
-TEST(Limits, ALineRunsUpTo4096BytesAndOnePastIsSkipped) {
-    std::vector<std::size_t> many(17, LongestLine); // past the 64 KiB read buffer
-    std::vector<std::size_t> oneTooLong = many;
-    oneTooLong[15] = LongestLine + 1; // across the buffer's end
-    const std::pair<std::vector<std::size_t>, bool> rows[] = {
-        {{LongestLine}, true},  {{LongestLine + 1}, true},
-        {{LongestLine}, false}, {{LongestLine + 1}, false},
-        {many, true},           {oneTooLong, false}};
-    for (const auto& [lengths, lastLineFed] : rows) {
-        std::string input, err;
-        std::size_t answers = 0;
-        for (std::size_t i = 0; i < lengths.size(); ++i) {
-            input += Entry + std::string(lengths[i] - std::strlen(Entry), ' ');
-            input += i + 1 < lengths.size() || lastLineFed ? "\n" : "";
-            err += lengths[i] > LongestLine ? "oamcalc-cli: line " + std::to_string(i + 1) +
-                                                  ": longer than 4096 bytes; skipped\n"
-                                            : "";
-            answers += lengths[i] > LongestLine ? 0 : 1;
-        }
-        Finished run = RunWith({"decode"}, input);
-        SCOPED_TRACE(testing::PrintToString(lengths) + (lastLineFed ? " fed" : ""));
-        EXPECT_EQ(run.exitCode, err.empty() ? 0 : 1);
-        EXPECT_EQ(run.err, err);
-        EXPECT_EQ(Occurrences(run.out, "\n"), answers);
-    }
 }
 
 // dump, screen and diff read 1 to 256 whole entries; engine B's screen from entry 128 on.
