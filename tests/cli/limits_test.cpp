@@ -1,8 +1,10 @@
 // The limits of the companion that only generated input reaches, each at the limit and one past
-// it on both sides: dump sizes, the groups a dump holds whole for dump and diff, and dump's options
-// together. The others are cases/limits_* (the longest line, 4096 bytes, and one past it, fed or
-// last, within the read buffer and across its end, is cases/limits_line*), and the screen's scale
-// is cases/screen_scale (1 and 8) and cases/pictures_usage (0 and 9).
+// it on both sides: the groups a dump holds whole for dump and diff, and dump's options together.
+// The others are cases/limits_* (the longest line, 4096 bytes, and one past it, fed or last,
+// within the read buffer and across its end, is cases/limits_line*; dumps of 1, 127, 128, 129 and
+// 255 entries are cases/limits_dump_sizes, and of 0, 7, 9, 2047, 2049 and 2056 bytes
+// cases/*_refused), and the screen's scale is cases/screen_scale (1 and 8) and
+// cases/pictures_usage (0 and 9).
 #include "tests/cli/run_program.h"
 
 namespace {
@@ -36,25 +38,6 @@ Finished Diff(const std::string& a, const std::string& b) {
     Finished run = RunWith({"diff", "--groups", "-", "/dev/fd/" + std::to_string(second)}, a);
     close(second);
     return run;
-}
-
-// dump, screen and diff read 1 to 256 whole entries; engine B's screen from entry 128 on.
-TEST(Limits, ADumpIsOneTo256WholeEntries) {
-    for (std::size_t size : {0, 7, 8, 9, 1016, 1024, 1032, 2040, 2047, 2048, 2049, 2056}) {
-        SCOPED_TRACE(std::to_string(size) + " bytes");
-        const std::size_t entries = size / 8;
-        const bool dump = size % 8 == 0 && entries >= 1 && entries <= MostEntries;
-        const std::string bytes(size, '\0');
-        Finished listed = RunWith({"dump", "-"}, bytes);
-        EXPECT_EQ(listed.exitCode, dump ? 0 : 1);
-        EXPECT_EQ(Occurrences(listed.out, "engine=A "), std::min(entries, EntriesPerEngine) * dump);
-        EXPECT_EQ(Occurrences(listed.out, "engine=B "),
-                  (std::max(entries, EntriesPerEngine) - EntriesPerEngine) * dump);
-        Finished drawn = RunWith({"screen"}, bytes);
-        EXPECT_EQ(drawn.exitCode, dump ? 0 : 1);
-        EXPECT_EQ(Occurrences(drawn.out, "id=\"screen-"), !dump ? 0 : entries > 128 ? 2 : 1);
-        EXPECT_EQ(Diff(bytes, bytes).exitCode, dump ? 0 : 2);
-    }
 }
 
 // A group is listed, and compared, when the dump (both dumps) hold the four entries carrying it.
