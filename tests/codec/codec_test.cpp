@@ -1,6 +1,6 @@
-// The codec by tables: the fixed results for values outside their fields, the texts that are not
-// entries, and every value of each attribute against the independent shift-and-mask account, the
-// window's reading and the command line's alike. The worked entries are the companion's
+// The codec by tables: the fixed results for values outside their fields, no text at all, and
+// every value of each attribute against the independent shift-and-mask account, the window's
+// reading and the command line's alike. The worked entries are the companion's
 // cases/decode_arguments; lower-case digits are read there, and the window's decoder takes them as
 // the decoder fuzzer's independent account does.
 #include "codec/bit_fields.h"
@@ -44,13 +44,6 @@ const FixedResult FixedResults[] = {
      {.tileNumber = 65536 + 2048}, "000000000200"},
     {"no size selected is size code 3", {.sizeCode = -1}, "0000C0000000"},
 };
-
-const Text NotEntries[] = {
-    "", "01234567890", "0123456789ABC",                              // too short, too long
-    "12G40000ZZZZ", "O00000000000", "00000000000O",                  // not hex digits
-    "C0008000 7FF", "-12300000000", "0x1234567890", "00000000000\n",  // signs, blanks, prefixes
-    Text("0000000\0" "0000", 12),                                     // a hidden NUL
-};
 // clang-format on
 
 TEST(Codec, EncodesFieldsItIsNotMeantToGetToFixedResults) {
@@ -59,11 +52,8 @@ TEST(Codec, EncodesFieldsItIsNotMeantToGetToFixedResults) {
     }
 }
 
-TEST(Codec, RejectsEverythingButTwelveHexDigits) {
-    for (const Text& text : NotEntries) {
-        EXPECT_FALSE(DecodeEntry(text)) << '"' << text << '"';
-        EXPECT_FALSE(ReadEntryDigits(text)) << '"' << text << '"';
-    }
+// Any text but twelve hexadecimal digits is the decoder fuzzer's, near misses in its corpus.
+TEST(Codec, RejectsNoText) {
     EXPECT_FALSE(DecodeEntry(nullptr));
 }
 
