@@ -85,15 +85,15 @@ TEST_F(ControlLayer, AListKeepsItsSelectedItemWhereverAnItemIsInserted) {
     } insertions[] = {{1, 0, 2}, {1, 1, 2},  {1, 2, 1},   {1, 3, 1},   {1, -1, 1},  {0, 0, 1},
                       {2, 2, 3}, {2, -1, 2}, {-1, 0, -1}, {-1, 1, -1}, {-1, 3, -1}, {-1, -1, -1}};
     for (auto [selected, insertAt, reads] : insertions) {
+        SCOPED_TRACE(testing::Message()
+                     << "selected " << selected << ", inserting at " << insertAt);
         ASSERT_NO_FATAL_FAILURE(MakeList());
         SetControlState(List, selected);
         const Text selectedText = GetControlText(List);
         AddControlItem(List, insertAt, "new");
-        EXPECT_EQ(ItemsOf(List).size(), 4u) << "inserting at " << insertAt;
-        EXPECT_EQ(GetControlState(List), reads)
-            << "selected " << selected << ", inserting at " << insertAt;
-        EXPECT_EQ(GetControlText(List), selectedText)
-            << "selected " << selected << ", inserting at " << insertAt;
+        EXPECT_EQ(ItemsOf(List).size(), 4u);
+        EXPECT_EQ(GetControlState(List), reads);
+        EXPECT_EQ(GetControlText(List), selectedText);
     }
     EXPECT_EQ(DrainEvents(), 0) << "inserting raises no events";
 }

@@ -33,12 +33,6 @@ class TheWindow : public ::testing::Test {
         UserPressButton(button);
         RunUntilQuiet();
     }
-
-    static void ExpectStates(const std::map<ControlId, std::int32_t>& expected) {
-        for (auto [id, state] : expected) {
-            EXPECT_EQ(GetControlState(id), state) << "control " << id;
-        }
-    }
 };
 
 TEST_F(TheWindow, IsBuiltAsDescribed) {
@@ -167,13 +161,15 @@ TEST_F(TheWindow, GetAttributesShowsTheEntrysFieldsAndKeepsWhatTheFlagLeavesOut)
     }
     Type(OamValueField, "33ffebffffff");
     Press(GetAttributesButton);
-    ExpectStates({{RotScaleCombo, 1},
-                  {DoubleSizeCombo, 1},
-                  {RotScaleParamSpin, 21},
-                  {TileNumberSpin, 1023},
-                  {ObjDisableCombo, 1},
-                  {HFlipCombo, 1},
-                  {VFlipCombo, 1}});
+    for (auto [id, state] : std::map<ControlId, std::int32_t>{{RotScaleCombo, 1},
+                                                              {DoubleSizeCombo, 1},
+                                                              {RotScaleParamSpin, 21},
+                                                              {TileNumberSpin, 1023},
+                                                              {ObjDisableCombo, 1},
+                                                              {HFlipCombo, 1},
+                                                              {VFlipCombo, 1}}) {
+        EXPECT_EQ(GetControlState(id), state) << "control " << id;
+    }
     EXPECT_EQ(GetControlText(TileNumberSpin), "1023");
     EXPECT_EQ(GetControlText(OamValueField), "33FFEBFFFFFF");
     Press(CalculateOamButton);

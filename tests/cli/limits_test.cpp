@@ -1,24 +1,15 @@
-// The limits of the companion that only generated input reaches, each at the limit and one past
-// it on both sides: the longest line, dump sizes, the groups a dump holds whole for dump and diff,
-// and dump's options together. The others are cases/limits_*, and the screen's scale is
+// Every combination of dump's options, on a dump of the most entries: the options the companion's
+// cases pin one at a time. The other limits of the companion are cases/limits_* (the longest line,
+// 4096 bytes, and one past it, fed or last, within the read buffer and across its end, is
+// cases/limits_line*; dumps of 1, 127, 128, 129 and 255 entries are cases/limits_dump_sizes, and
+// of 0, 7, 9, 2047, 2049 and 2056 bytes cases/*_refused; the groups a dump holds whole, for dump
+// and diff, and the entries diff compares, cases/limits_groups*), and the screen's scale is
 // cases/screen_scale (1 and 8) and cases/pictures_usage (0 and 9).
 #include "tests/cli/run_program.h"
 
-#include <cstring>
-
 namespace {
 
-constexpr const char* Entry = "7464912C5A01";
-constexpr std::size_t LongestLine = 4096;
-constexpr std::size_t EntriesPerEngine = 128;
 constexpr std::size_t MostEntries = 256;
-
-Finished RunWith(std::vector<std::string> args, const std::string& input = "") {
-    int in = InputFile(input);
-    Finished run = RunProgram(std::move(args), in);
-    close(in);
-    return run;
-}
 
 std::size_t Occurrences(const std::string& text, const std::string& part) {
     std::size_t count = 0;
@@ -28,132 +19,11 @@ std::size_t Occurrences(const std::string& text, const std::string& part) {
     return count;
 }
 
-// A dump of `entries` zero entries, with halfword `halfword` of entry `entry` set where it holds
-// it.
-std::string Dump(std::size_t entries, std::size_t entry = MostEntries, std::size_t halfword = 0,
-                 unsigned value = 0x0100) {
-    std::string bytes(entries * 8, '\0');
-    if (entry < entries) {
-        bytes[entry * 8 + halfword * 2] = static_cast<char>(value & 0xFF);
-        bytes[entry * 8 + halfword * 2 + 1] = static_cast<char>(value >> 8);
-    }
-    return bytes;
-}
-
-// Standard input holds A, an open file the program names through /dev/fd B.
-Finished Diff(const std::string& a, const std::string& b) {
-    int second = InputFile(b);
-    Finished run = RunWith({"diff", "--groups", "-", "/dev/fd/" + std::to_string(second)}, a);
-    close(second);
-    return run;
-}
-
-TEST(Limits, ALineRunsUpTo4096BytesAndOnePastIsSkipped) {
-    std::vector<std::size_t> many(17, LongestLine); // past the 64 KiB read buffer
-    std::vector<std::size_t> oneTooLong = many;
-    oneTooLong[15] = LongestLine + 1; // across the buffer's end
-    const std::pair<std::vector<std::size_t>, bool> rows[] = {
-        {{LongestLine}, true},  {{LongestLine + 1}, true},
-        {{LongestLine}, false}, {{LongestLine + 1}, false},
-        {many, true},           {oneTooLong, false}};
-    for (const auto& [lengths, lastLineFed] : rows) {
-        std::string input, err;
-        std::size_t answers = 0;
-        for (std::size_t i = 0; i < lengths.size(); ++i) {
-            input += Entry + std::string(lengths[i] - std::strlen(Entry), ' ');
-            input += i + 1 < lengths.size() || lastLineFed ? "\n" : "";
-            err += lengths[i] > LongestLine ? "oamcalc-cli: line " + std::to_string(i + 1) +
-                                                  ": longer than 4096 bytes; skipped\n"
-                                            : "";
-            answers += lengths[i] > LongestLine ? 0 : 1;
-        }
-        Finished run = RunWith({"decode"}, input);
-        SCOPED_TRACE(testing::PrintToString(lengths) + (lastLineFed ? " fed" : ""));
-        EXPECT_EQ(run.exitCode, err.empty() ? 0 : 1);
-        EXPECT_EQ(run.err, err);
-        EXPECT_EQ(Occurrences(run.out, "\n"), answers);
-    }
-}
-
-// dump, screen and diff read 1 to 256 whole entries; engine B's screen from entry 128 on.
-TEST(Limits, ADumpIsOneTo256WholeEntries) {
-    for (std::size_t size : {0, 7, 8, 9, 1016, 1024, 1032, 2040, 2047, 2048, 2049, 2056}) {
-        SCOPED_TRACE(std::to_string(size) + " bytes");
-        const std::size_t entries = size / 8;
-        const bool dump = size % 8 == 0 && entries >= 1 && entries <= MostEntries;
-        const std::string bytes(size, '\0');
-        Finished listed = RunWith({"dump", "-"}, bytes);
-        EXPECT_EQ(listed.exitCode, dump ? 0 : 1);
-        EXPECT_EQ(Occurrences(listed.out, "engine=A "), std::min(entries, EntriesPerEngine) * dump);
-        EXPECT_EQ(Occurrences(listed.out, "engine=B "),
-                  (std::max(entries, EntriesPerEngine) - EntriesPerEngine) * dump);
-        Finished drawn = RunWith({"screen"}, bytes);
-        EXPECT_EQ(drawn.exitCode, dump ? 0 : 1);
-        EXPECT_EQ(Occurrences(drawn.out, "id=\"screen-"), !dump ? 0 : entries > 128 ? 2 : 1);
-        EXPECT_EQ(Diff(bytes, bytes).exitCode, dump ? 0 : 2);
-    }
-}
-
-// A group is listed, and compared, when the dump (both dumps) hold the four entries carrying it.
-TEST(Limits, GroupsAreSeenUpToTheLastOneHeldWhole) {
-    const struct {
-        std::size_t entries;
-        std::size_t groups;
-        const char* last;
-    } rows[] = {{3, 0, ""},
-                {4, 1, "engine=A group=0 "},
-                {127, 31, "engine=A group=30 "},
-                {131, 32, "engine=A group=31 "},
-                {132, 33, "engine=B group=0 "},
-                {255, 63, "engine=B group=30 "},
-                {256, 64, "engine=B group=31 "}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(std::to_string(row.entries) + " entries");
-        Finished listed = RunWith({"dump", "--groups"}, Dump(row.entries));
-        EXPECT_EQ(Occurrences(listed.out, "\n"), row.groups);
-        const std::size_t lastLine = listed.out.rfind('\n', listed.out.size() - 2) + 1;
-        EXPECT_EQ(listed.out.find(row.last, lastLine), lastLine) << listed.out;
-        // The last entry's fourth halfword changed: a record only for a whole group.
-        Finished changed = Diff(Dump(row.entries), Dump(row.entries, row.entries - 1, 3));
-        const bool whole = row.entries % 4 == 0;
-        EXPECT_EQ(changed.exitCode, whole ? 1 : 0);
-        EXPECT_EQ(changed.out, whole ? row.last + std::string("PDOld=0000 PDNew=0100\n") : "");
-    }
-    // The entries that use group 31: the last of each engine.
-    std::string users = Dump(MostEntries, EntriesPerEngine - 1, 0, 0x0100);
-    users[(MostEntries - 1) * 8 + 1] = 0x01; // rotScale=1
-    users[(EntriesPerEngine - 1) * 8 + 3] = users[(MostEntries - 1) * 8 + 3] = 31 << 1;
-    Finished listed = RunWith({"dump", "--groups"}, users);
-    EXPECT_EQ(Occurrences(listed.out, " group=31 "), 2u);
-    EXPECT_EQ(Occurrences(listed.out, " users=127\n"), 2u) << listed.out;
-}
-
-// Entries are compared where both dumps hold them, by their three attributes only.
-TEST(Limits, DiffComparesTheEntriesBothDumpsHold) {
-    const struct {
-        std::size_t entriesA, entriesB, entry, halfword;
-        const char* record;
-    } rows[] = {{256, 256, 255, 0, "engine=B index=127 "},
-                {256, 256, 255, 2, "engine=B index=127 "},
-                {256, 256, 127, 3, "engine=A group=31 "},
-                {4, 3, 2, 0, "engine=A index=2 "},
-                {3, 4, 3, 0, ""},
-                {3, 4, 3, 3, ""}};
-    for (const auto& row : rows) {
-        Finished run = Diff(Dump(row.entriesA), Dump(row.entriesB, row.entry, row.halfword));
-        SCOPED_TRACE(std::to_string(row.entriesA) + " and " + std::to_string(row.entriesB));
-        EXPECT_EQ(run.exitCode, *row.record ? 1 : 0);
-        EXPECT_EQ(Occurrences(run.out, "\n"), *row.record ? 1u : 0u);
-        EXPECT_TRUE(run.out.starts_with(row.record)) << run.out;
-        EXPECT_EQ(run.err.empty(), row.entriesA == row.entriesB) << run.err;
-    }
-}
-
 // Every combination of dump's options, the format before or after the command: --engine keeps
 // one engine's records, --visible leaves out the hidden entries (every fourth here) and no group,
 // --groups lists the 32 groups of each engine kept.
 TEST(Limits, DumpOptionsCombineInEveryFormat) {
-    std::string bytes = Dump(MostEntries);
+    std::string bytes(MostEntries * 8, '\0');
     for (std::size_t entry = 0; entry < MostEntries; entry += 4) {
         bytes[entry * 8 + 1] = 0x02; // objDisable=1 with rotScale=0: hidden
     }

@@ -89,11 +89,9 @@ TEST(Streams, AnAnswerGoesOutBeforeTheProgramWaitsForInput) {
 
 // A line far longer than the buffer is skipped to its end with one message; the lines after it
 // run and keep their numbers; memory does not grow with it. The limit itself, and a line just past
-// it, are the limits tests'.
+// it, are cases/limits_line*.
 TEST(Streams, AnOverlongLineIsSkippedWithoutBeingHeld) {
-    int shortInput = InputFile(Lines(1));
-    long base = RunProgram({}, shortInput).peakKilobytes;
-    close(shortInput);
+    long base = RunWith({}, Lines(1)).peakKilobytes;
     int in = InputFile("size=8 ", 64 * 1024 * 1024, "\n7464912C5A01\nbad\n");
     Finished run = RunProgram({}, in);
     close(in);

@@ -96,3 +96,11 @@ inline int InputFile(const std::string& head, std::size_t length = 0,
     lseek(descriptor, 0, SEEK_SET);
     return descriptor;
 }
+
+// The program with `input` as its standard input.
+inline Finished RunWith(std::vector<std::string> args, const std::string& input = "") {
+    int in = InputFile(input);
+    Finished run = RunProgram(std::move(args), in);
+    close(in);
+    return run;
+}

@@ -5,7 +5,6 @@
 // keeps the entries that the hardware's rule, applied row by row and column by column below, puts
 // a pixel of on the screen.
 #include "tests/fuzz/fuzz_support.h"
-#include "tests/support/shift_and_mask.h"
 
 namespace {
 
@@ -13,10 +12,6 @@ constexpr std::size_t EntryBytes = 8;
 constexpr std::size_t LargestDumpBytes = 2048;
 constexpr std::size_t AttributeBytes = 6;
 constexpr std::size_t EntriesPerGroup = 4;
-
-std::uint16_t HalfwordAt(const std::uint8_t* data, std::size_t at) {
-    return static_cast<std::uint16_t>(data[at] | data[at + 1] << 8);
-}
 
 // Width and height by shape (square, wide, tall) and size code; shape 3 has none.
 constexpr int Sides[3][4][2] = {{{8, 8}, {16, 16}, {32, 32}, {64, 64}},
@@ -26,19 +21,19 @@ constexpr int Sides[3][4][2] = {{{8, 8}, {16, 16}, {32, 32}, {64, 64}},
 // Some row r < 192 with (r - Y) mod 256 below the height, and some column c < 256 with
 // (c - X) mod 512 below the width; never for a hidden entry or the prohibited shape.
 bool OnScreen(Attributes a) {
-    int shape = a.attr0 >> 14, affine = a.attr0 >> 8 & 1, bit9 = a.attr0 >> 9 & 1;
-    if (shape == 3 || (!affine && bit9)) {
+    const OamFields s = StatesOf(a);
+    if (s.shape == 3 || (!s.rotScale && s.objDisable)) {
         return false;
     }
-    int twice = affine && bit9 ? 2 : 1;
-    int width = Sides[shape][a.attr1 >> 14][0] * twice,
-        height = Sides[shape][a.attr1 >> 14][1] * twice;
+    int twice = s.rotScale && s.doubleSize ? 2 : 1;
+    int width = Sides[s.shape][s.sizeCode][0] * twice;
+    int height = Sides[s.shape][s.sizeCode][1] * twice;
     bool row = false, column = false;
     for (int r = 0; r < 192; ++r) {
-        row = row || (r - (a.attr0 & 0xFF) + 256) % 256 < height;
+        row = row || (r - s.yCoordinate + 256) % 256 < height;
     }
     for (int c = 0; c < 256; ++c) {
-        column = column || (c - (a.attr1 & 0x1FF) + 512) % 512 < width;
+        column = column || (c - s.xCoordinate + 512) % 512 < width;
     }
     return row && column;
 }
@@ -57,8 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         JsonLines(RunProgram({"dump", "--json", "--on-screen"}, bytes).out);
     std::size_t kept = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::uint8_t* entry = data + i * EntryBytes;
-        Attributes attributes{HalfwordAt(entry, 0), HalfwordAt(entry, 2), HalfwordAt(entry, 4)};
+        const Attributes attributes = AttributesAt(data + i * EntryBytes);
         Require(entries[i]["entry"] == EntryText(attributes));
         Require(entries[i]["tileNumber"] == StatesOf(attributes).tileNumber);
         if (OnScreen(attributes)) {

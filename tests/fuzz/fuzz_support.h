@@ -1,9 +1,10 @@
-// What the companion's fuzzers share: a failed check ends the run where libFuzzer sees it, the
-// whole program run in this process on bytes as its standard input, and the check that a line of
-// its output is JSON as a script's parser reads it.
+// What the companion's fuzzers share: a failed check ends the run where libFuzzer sees it, an entry
+// made of the fuzzer's bytes, the whole program run in this process on bytes as its standard
+// input, and the check that a line of its output is JSON as a script's parser reads it.
 #pragma once
 
 #include "cli/command_line.h"
+#include "tests/support/shift_and_mask.h"
 
 #include <nlohmann/json.hpp>
 
@@ -14,6 +15,9 @@
 #include <sys/mman.h>
 #include <unistd.h>
 #include <vector>
+
+// What the program's readers take as blanks between words.
+constexpr std::string_view Blanks = " \t\r\v\f";
 
 inline void Require(bool condition) {
     if (!condition) {
@@ -34,6 +38,13 @@ inline std::string ContentsOf(int descriptor) {
     std::string text(static_cast<std::size_t>(lseek(descriptor, 0, SEEK_END)), '\0');
     Require(pread(descriptor, text.data(), text.size(), 0) == static_cast<ssize_t>(text.size()));
     return text;
+}
+
+// The entry whose three attributes the six bytes at `data` hold, each halfword as memory holds it,
+// the low byte first.
+inline Attributes AttributesAt(const std::uint8_t* data) {
+    auto at = [data](int i) { return static_cast<std::uint16_t>(data[i] | data[i + 1] << 8); };
+    return {at(0), at(2), at(4)};
 }
 
 struct Ran {

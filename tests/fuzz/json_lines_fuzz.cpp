@@ -6,7 +6,6 @@
 namespace {
 
 constexpr std::size_t LargestInput = 64 * 1024;
-constexpr std::string_view Blanks = " \t\r\v\f";
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 std::size_t NonBlankLines(std::string_view input) {

@@ -6,14 +6,12 @@
 #include "cli/input/digit_groups.h"
 #include "cli/input/memory_order.h"
 #include "tests/fuzz/fuzz_support.h"
-#include "tests/support/shift_and_mask.h"
 
 #include <cctype>
 
 namespace {
 
 constexpr std::size_t LongestText = 4096;
-constexpr std::string_view Blanks = " \t\r\v\f";
 
 // The digits the text names, in capitals, or nothing: each run between blanks whole units.
 std::optional<std::string> DigitsOf(std::string_view text, std::size_t unit) {

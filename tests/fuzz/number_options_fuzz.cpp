@@ -16,10 +16,10 @@
 namespace {
 
 constexpr std::size_t LongestOption = 256;
-constexpr std::string_view Blanks = " \t\r\v\f";
 constexpr double Step = 1.0 / 256;
 constexpr double LargestParameter = 32767 * Step;
 constexpr double SmallestParameter = -32768 * Step;
+const std::string Parameters[] = {"PA", "PB", "PC", "PD"};
 
 std::string_view Trim(std::string_view text) {
     std::size_t start = text.find_first_not_of(Blanks);
@@ -48,10 +48,6 @@ Decimal DecimalOf(std::string_view text) {
     errno = 0;
     double value = std::strtod(copy.c_str(), &end);
     return {end == copy.c_str() + copy.size() && std::isfinite(value), errno == ERANGE, value};
-}
-
-std::string Hex(const nlohmann::json& value) {
-    return value.get<std::string>();
 }
 
 void CheckAffine(std::string_view angleText, std::string_view scaleText) {
@@ -97,13 +93,14 @@ void CheckAffine(std::string_view angleText, std::string_view scaleText) {
     std::vector<nlohmann::json> lines = JsonLines(ran.out);
     Require(lines.size() == 1);
     const nlohmann::json& matrix = lines[0];
-    const char* values[] = {"PAValue", "PBValue", "PCValue", "PDValue"};
-    for (std::size_t i = 0; i < 4; ++i) {
-        Require(std::abs(matrix[values[i]].get<double>() - exact[i]) <= Step / 2 + 1e-9);
-    }
     // Back from the halfwords to an angle and scales, and forward again to the same halfwords.
-    Ran back = RunProgram({"affine", "--json", Hex(matrix["PA"]), Hex(matrix["PB"]),
-                           Hex(matrix["PC"]), Hex(matrix["PD"])});
+    std::vector<std::string> halfwords{"affine", "--json"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        Require(std::abs(matrix[Parameters[i] + "Value"].get<double>() - exact[i]) <=
+                Step / 2 + 1e-9);
+        halfwords.push_back(matrix[Parameters[i]]);
+    }
+    Ran back = RunProgram(halfwords);
     Require(back.exitCode == 0);
     nlohmann::json named = JsonLines(back.out).at(0);
     if (named["shear"] != 0) {
@@ -113,7 +110,7 @@ void CheckAffine(std::string_view angleText, std::string_view scaleText) {
                             "--scale=" + named["scaleX"].dump() + "," + named["scaleY"].dump()});
     Require(again.exitCode == 0);
     nlohmann::json same = JsonLines(again.out).at(0);
-    for (const char* name : {"PA", "PB", "PC", "PD"}) {
+    for (const std::string& name : Parameters) {
         Require(same[name] == matrix[name]);
     }
 }

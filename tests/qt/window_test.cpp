@@ -45,8 +45,15 @@ QRect DrawnAt(const QWidget* control) {
     return {control->mapTo(control->window(), QPoint()), control->size()};
 }
 
-TEST(QtWindow, IsDrawnAsDescribed) {
-    OpenFreshWindow();
+// Each test but the loop's on a freshly built window.
+class QtWindow : public testing::Test {
+  protected:
+    void SetUp() override { OpenFreshWindow(); }
+    void TearDown() override { StopControls(); }
+};
+using QtAccessibility = QtWindow;
+
+TEST_F(QtWindow, IsDrawnAsDescribed) {
     QWidget* window = ParentForNewControls();
     const WindowDescription described = ReadWindowDescription();
     EXPECT_EQ(window->size(), QSize(described.innerWidth, described.innerHeight));
@@ -79,11 +86,9 @@ TEST(QtWindow, IsDrawnAsDescribed) {
     }
     QDir().mkpath(OAMCALC_SCREENSHOTS);
     EXPECT_TRUE(window->grab().save(OAMCALC_SCREENSHOTS "/window.png"));
-    StopControls();
 }
 
-TEST(QtWindow, EveryLabelShowsItsWholeTextAndNoControlsOverlap) {
-    OpenFreshWindow();
+TEST_F(QtWindow, EveryLabelShowsItsWholeTextAndNoControlsOverlap) {
     std::vector<const QWidget*> controls;
     for (ControlId id = FirstControl; id <= LastControl; ++id) {
         controls.push_back(ControlWidget(id));
@@ -102,15 +107,13 @@ TEST(QtWindow, EveryLabelShowsItsWholeTextAndNoControlsOverlap) {
                 << ControlOfHandle(a) << " overlaps " << ControlOfHandle(b);
         }
     }
-    StopControls();
 }
 
 // A list's text is drawn in the room its arrow leaves, a pixel in from each side; every item,
 // the longest first among them, fits there in the list's own font, Liberation Sans at 11 pixels.
-TEST(QtWindow, EveryListShowsItsLongestItemWhole) {
+TEST_F(QtWindow, EveryListShowsItsLongestItemWhole) {
     constexpr int FontPixels = 11;
     constexpr int TextMargins = 2;
-    OpenFreshWindow();
     int lists = 0;
     for (ControlId id = FirstControl; id <= LastControl; ++id) {
         const auto* list = qobject_cast<const QComboBox*>(ControlWidget(id));
@@ -132,14 +135,12 @@ TEST(QtWindow, EveryListShowsItsLongestItemWhole) {
         }
     }
     EXPECT_GT(lists, 0);
-    StopControls();
 }
 
 // Each control's name and role, the frames around them and a list's first item are read from the
 // real accessibility bus (accessibility_tree.py); here, through Qt's interfaces, what that leaves:
 // a field's and a spin field's value, each control's enabling, and a list's value after a pick.
-TEST(QtAccessibility, EveryControlReadsItsValueAndEnablingAndAListItsPick) {
-    OpenFreshWindow();
+TEST_F(QtAccessibility, EveryControlReadsItsValueAndEnablingAndAListItsPick) {
     auto heard = [](ControlId id, QAccessible::Text part) {
         return QAccessible::queryAccessibleInterface(ControlWidget(id))->text(part).toStdString();
     };
@@ -156,7 +157,6 @@ TEST(QtAccessibility, EveryControlReadsItsValueAndEnablingAndAListItsPick) {
     UserPickItem(RotScaleCombo, 1);
     RunUntilQuiet();
     EXPECT_EQ(heard(RotScaleCombo, QAccessible::Value), "On");
-    StopControls();
 }
 
 // Each look for events wakes Qt's dispatcher: a loop that sleeps wakes a few times in a second, one
